@@ -1,0 +1,220 @@
+#include "app/frm_head.h"
+
+#include "core/appdir.h"
+#include "ui/about.h"
+#include "ui/resizer.h"
+#include "ui/twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+struct Button
+{
+    const char *tag;
+    const char *tip;
+    int picture;   // number in the image list, from 1
+};
+
+// Left to right.
+const Button kButtons[] = {
+    {"Kilép", "Kilépés a programból.", 1},
+    {"Trafó", "Transzformátor számítás", 2},
+    {"Tranzisztor", "Tranzisztor katalógus", 3},
+    {"Dióda", "Dióda katalógus", 4},
+    {"Ellenállás", "Ellenállás színkód", 5},
+    {"Kerámia", "Kerámia kondenzátorok", 16},
+    {"Kondi", "Kondenzátorok", 17},
+    {"SMD", "SMD aktív-alkatrészek kódjai.", 12},
+    {"smdRC", "SMD passzív alkatrészek", 14},
+    {"BDH", "Bináris Decimális Hexa konverter", 6},
+    {"FLC", "Rezgőkörök számítása - Au/Decibel átszámítás", 7},
+    {"oszt", "Feszültségosztó - ellenállások párhuzamos kapcsolása", 8},
+    {"szotar", "Magyar Angol Német- műszaki kisszótár", 11},
+    {"Névjegy", "Névjegy", 9},
+    {"Help", "Help, leírás", 10},
+};
+
+QIcon imageList1(int n)
+{
+    return QIcon(QStringLiteral(":/icons/%1.png").arg(n, 2, 10, QLatin1Char('0')));
+}
+} // namespace
+
+frm_head::frm_head(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frm_head"));
+    setWindowTitle(QStringLiteral("Norvali software "));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kondrix.png")));
+
+    m_mdi = new QMdiArea(this);
+    m_mdi->setObjectName(QStringLiteral("MDIClient"));
+    m_mdi->setBackground(palette().brush(QPalette::Dark));   // the workspace colour
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdi);
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &frm_head::subWindowActivated);
+
+    mnu_file = menuBar()->addMenu(QStringLiteral("File"));
+    mnu_file->setObjectName(QStringLiteral("mnu_file"));
+    mnu_exit = mnu_file->addAction(QStringLiteral("Kilépés"));
+    mnu_exit->setObjectName(QStringLiteral("mnu_exit"));
+    connect(mnu_exit, &QAction::triggered, this, &frm_head::mnu_exit_Click);
+
+    buildToolbar();
+
+    // Client area 10275 x 5325 twips below the menu, centred on the screen.
+    resize(twips::toPixels(10275), twips::toPixels(5325) + menuBar()->sizeHint().height());
+    if (const QScreen *s = screen())
+        move(s->availableGeometry().center() - rect().center());
+
+    ToolHost::setInstance(this);
+    registerTools(m_registry);
+    Form_Load();
+}
+
+frm_head::~frm_head()
+{
+    // Tool windows go before their frames: a frame that still holds its
+    // window when the workspace is torn down reads freed memory (Qt 6.4).
+    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+        delete sub->widget();
+        delete sub;
+    }
+    if (ToolHost::instance() == this)
+        ToolHost::setInstance(nullptr);
+}
+
+void frm_head::buildToolbar()
+{
+    Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setIconSize(QSize(32, 32));
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    bool first = true;
+    for (const Button &b : kButtons) {
+        if (!first)
+            Toolbar1->addSeparator();
+        first = false;
+        const QString tag = QString::fromUtf8(b.tag);
+        QAction *a = Toolbar1->addAction(imageList1(b.picture), QString());
+        a->setObjectName(tag);
+        a->setData(tag);
+        a->setToolTip(QString::fromUtf8(b.tip));
+        a->setIconText(tag);
+    }
+    connect(Toolbar1, &QToolBar::actionTriggered, this, &frm_head::Toolbar1_ButtonClick);
+}
+
+void frm_head::Form_Load()
+{
+    showTool(QStringLiteral("frm_trafo"));
+}
+
+void frm_head::Toolbar1_ButtonClick(QAction *button)
+{
+    const QString tag = button->data().toString();
+    if (tag == QStringLiteral("Névjegy")) {
+        About::showModal(this);
+        return;
+    }
+    if (tag == QLatin1String("Help")) {
+        // A missing page or no viewer: nothing to report.
+        const QString page = appdir::file(QStringLiteral("\\help.htm"));
+        if (appdir::fileExists(page))
+            QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+        return;
+    }
+    closeTools();
+    if (tag == QStringLiteral("Kilép")) {
+        endProgram();
+        return;
+    }
+    const QString window = ToolRegistry::windowForTag(tag);
+    if (!window.isEmpty())
+        showTool(window);
+}
+
+void frm_head::mnu_exit_Click()
+{
+    endProgram();
+}
+
+void frm_head::closeEvent(QCloseEvent *e)
+{
+    closeTools();
+    e->accept();
+    endProgram();
+}
+
+void frm_head::endProgram()
+{
+    Q_EMIT programEnding();
+    QCoreApplication::exit(0);
+}
+
+ToolWindow *frm_head::openTool(const QString &windowName) const
+{
+    for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+        auto *w = qobject_cast<ToolWindow *>(sub->widget());
+        if (w && w->objectName() == windowName && !sub->isHidden())
+            return w;
+    }
+    return nullptr;
+}
+
+void frm_head::closeTools()
+{
+    for (const QString &name : ToolRegistry::closingOrder()) {
+        for (QMdiSubWindow *sub : m_mdi->subWindowList()) {
+            auto *w = qobject_cast<ToolWindow *>(sub->widget());
+            if (!w || w->objectName() != name)
+                continue;
+            if (sub->close())
+                delete sub;   // at once: the next window may have the same name
+        }
+    }
+}
+
+QWidget *frm_head::showTool(const QString &windowName)
+{
+    ToolWindow *w = m_registry.create(windowName);
+    if (!w)
+        return nullptr;
+    QMdiSubWindow *sub = m_mdi->addSubWindow(w);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(windowIcon());
+    // The window opens at its design size, so its design layout stands as it
+    // is drawn; the scaler takes over from there.
+    sub->resize(sub->sizeHint());
+    if (w->scalesLayout())
+        resizer::remember(w->designWidthTwips(), w->designHeightTwips());
+    sub->show();
+    sub->resize(sub->size() + (w->designSizePixels() - w->size()));
+    if (w->scalesLayout())
+        resizer::remember(int(twips::fromPixels(w->width())), int(twips::fromPixels(w->height())));
+    m_mdi->setActiveSubWindow(sub);
+    return w;
+}
+
+void frm_head::subWindowActivated(QMdiSubWindow *sub)
+{
+    ToolWindow *next = sub ? qobject_cast<ToolWindow *>(sub->widget()) : nullptr;
+    if (next == m_active)
+        return;
+    if (m_active)
+        m_active->Form_Deactivate();
+    m_active = next;
+    if (m_active)
+        m_active->Form_Activate();
+}

@@ -1,0 +1,83 @@
+#include "core/appdir.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace appdir {
+namespace {
+QString &overridePath()
+{
+    static QString p;
+    return p;
+}
+
+// Finds an entry of dir whose name equals name without regard to case.
+QString matchEntry(const QDir &dir, const QString &name)
+{
+    const QStringList entries =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &e : entries)
+        if (e.compare(name, Qt::CaseInsensitive) == 0)
+            return e;
+    return {};
+}
+} // namespace
+
+QString path()
+{
+    if (!overridePath().isEmpty())
+        return overridePath();
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath();
+    return QDir::currentPath();
+}
+
+void setPath(const QString &dir)
+{
+    overridePath() = dir;
+}
+
+QString resolve(const QString &base, const QString &relative)
+{
+    QString rel = relative;
+    rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QStringList parts = rel.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString &p : parts)
+        if (p == QLatin1String("..") || p == QLatin1String("."))
+            return {};
+    if (parts.isEmpty())
+        return {};
+
+    const QString exact = base + QLatin1Char('/') + parts.join(QLatin1Char('/'));
+    if (QFileInfo::exists(exact))
+        return exact;
+
+    // Walk down matching each component without regard to case; the first
+    // component that has no match keeps its own spelling.
+    QString cur = base;
+    for (int i = 0; i < parts.size(); ++i) {
+        const QString found = matchEntry(QDir(cur), parts.at(i));
+        if (found.isEmpty()) {
+            QStringList rest = parts.mid(i);
+            return cur + QLatin1Char('/') + rest.join(QLatin1Char('/'));
+        }
+        cur += QLatin1Char('/') + found;
+    }
+    return cur;
+}
+
+QString file(const QString &relative)
+{
+    return resolve(path(), relative);
+}
+
+bool fileExists(const QString &p)
+{
+    if (p.isEmpty())
+        return false;
+    const QFileInfo fi(p);
+    return fi.exists() && !fi.isDir();
+}
+
+} // namespace appdir

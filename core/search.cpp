@@ -1,0 +1,10 @@
+#include "core/search.h"
+
+namespace search {
+
+bool containsNoCase(QStringView haystack, QStringView needle)
+{
+    return haystack.contains(needle, Qt::CaseInsensitive);
+}
+
+} // namespace search

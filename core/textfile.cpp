@@ -1,0 +1,127 @@
+#include "core/textfile.h"
+
+#include <QIODevice>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace textfile {
+
+QString decode(const QByteArray &bytes)
+{
+    QStringDecoder dec("windows-1250");
+    if (!dec.isValid())
+        return QString::fromLatin1(bytes);
+    return dec.decode(bytes);
+}
+
+QByteArray encode(const QString &text)
+{
+    QStringEncoder enc("windows-1250");
+    if (!enc.isValid())
+        return text.toLatin1();
+    return enc.encode(text);
+}
+
+bool readAll(QIODevice &device, QString *text)
+{
+    if (!device.isOpen() && !device.open(QIODevice::ReadOnly))
+        return false;
+    if (!device.isReadable())
+        return false;
+    const QByteArray bytes = device.readAll();
+    *text = decode(bytes);
+    return true;
+}
+
+namespace {
+// Takes the line that starts at pos and moves pos past its CR or CR LF.
+QStringView takeLine(const QString &text, qsizetype &pos)
+{
+    const qsizetype n = text.size();
+    if (pos >= n)
+        return {};
+    const QChar *d = text.constData();
+    qsizetype end = pos;
+    while (end < n && d[end] != QLatin1Char('\r'))
+        ++end;
+    QStringView line(d + pos, end - pos);
+    pos = end;
+    if (pos < n) {
+        ++pos;
+        if (pos < n && d[pos] == QLatin1Char('\n'))
+            ++pos;
+    }
+    return line;
+}
+} // namespace
+
+QStringView LineReader::readLineView()
+{
+    return takeLine(m_text, m_pos);
+}
+
+QString LineReader::readLine()
+{
+    return readLineView().toString();
+}
+
+QStringList splitLines(const QString &text)
+{
+    QStringList out;
+    LineReader r(text);
+    while (!r.atEnd())
+        out.append(r.readLine());
+    return out;
+}
+
+namespace {
+bool isLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+} // namespace
+
+QString FieldReader::readField()
+{
+    const qsizetype n = m_text.size();
+    while (m_pos < n && isBlank(m_text.at(m_pos)))
+        ++m_pos;
+    QString value;
+    if (m_pos < n && m_text.at(m_pos) == QLatin1Char('"')) {
+        ++m_pos;
+        const qsizetype start = m_pos;
+        while (m_pos < n && m_text.at(m_pos) != QLatin1Char('"'))
+            ++m_pos;
+        value = m_text.mid(start, m_pos - start);
+        if (m_pos < n)
+            ++m_pos;   // closing quote
+        // Anything between the closing quote and the delimiter is dropped.
+        while (m_pos < n && m_text.at(m_pos) != QLatin1Char(',') && !isLineEnd(m_text.at(m_pos)))
+            ++m_pos;
+    } else {
+        const qsizetype start = m_pos;
+        while (m_pos < n && m_text.at(m_pos) != QLatin1Char(',') && !isLineEnd(m_text.at(m_pos)))
+            ++m_pos;
+        qsizetype end = m_pos;
+        while (end > start && isBlank(m_text.at(end - 1)))
+            --end;
+        value = m_text.mid(start, end - start);
+    }
+    if (m_pos < n) {
+        if (m_text.at(m_pos) == QLatin1Char(',')) {
+            ++m_pos;
+        } else if (m_text.at(m_pos) == QLatin1Char('\r')) {
+            ++m_pos;
+            if (m_pos < n && m_text.at(m_pos) == QLatin1Char('\n'))
+                ++m_pos;
+        } else {
+            ++m_pos;   // lone LF
+        }
+    }
+    return value;
+}
+
+QString FieldReader::readLine()
+{
+    return takeLine(m_text, m_pos).toString();
+}
+
+} // namespace textfile

@@ -1,0 +1,213 @@
+#include "app/frm_head.h"
+#include "support/windowtest.h"
+#include "ui/resizer.h"
+#include "ui/twips.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QToolBar>
+
+namespace {
+QStringList g_closed;   // names of dummy windows in the order they closed
+
+class DummyTool : public ToolWindow
+{
+public:
+    explicit DummyTool(const QString &name)
+        : ToolWindow(name, name, 6000, 4500, true)
+    {
+        label = new QLabel(QStringLiteral("x"), this);
+        label->setObjectName(QStringLiteral("label"));
+        twips::place(label, 1500, 1500, 3000, 300);
+    }
+    QLabel *label;
+
+protected:
+    void closeEvent(QCloseEvent *e) override
+    {
+        g_closed.append(objectName());
+        ToolWindow::closeEvent(e);
+    }
+};
+} // namespace
+
+class FrmHeadTest : public QObject
+{
+    Q_OBJECT
+    WindowTestEnv env;
+
+    static void useDummies(frm_head &h)
+    {
+        for (const QString &n : ToolRegistry::closingOrder())
+            h.registry().add(n, [n] { return new DummyTool(n); });
+    }
+    static QAction *button(frm_head &h, const char *tag)
+    {
+        auto *tb = h.findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+        return tb->findChild<QAction *>(QString::fromUtf8(tag));
+    }
+    static void click(frm_head &h, const char *tag) { h.Toolbar1_ButtonClick(button(h, tag)); }
+
+private Q_SLOTS:
+    void init()
+    {
+        g_closed.clear();
+        env.openedUrls.clear();
+    }
+    void cleanup() { KONDRIX_VERIFY_NO_SURPRISES(env); }
+
+    void main_window_has_caption_menu_and_fifteen_buttons()
+    {
+        frm_head h;
+        QCOMPARE(h.objectName(), QStringLiteral("frm_head"));
+        QCOMPARE(h.windowTitle(), QStringLiteral("Norvali software "));
+        auto *exitItem = h.findChild<QAction *>(QStringLiteral("mnu_exit"));
+        QVERIFY(exitItem);
+        QCOMPARE(exitItem->text(), QString::fromUtf8("Kilépés"));
+        QCOMPARE(h.findChild<QMenu *>(QStringLiteral("mnu_file"))->title(), QStringLiteral("File"));
+
+        auto *tb = h.findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+        QVERIFY(tb);
+        QCOMPARE(tb->iconSize(), QSize(32, 32));
+        const char *tags[] = {"Kilép", "Trafó", "Tranzisztor", "Dióda", "Ellenállás", "Kerámia", "Kondi",
+                              "SMD", "smdRC", "BDH", "FLC", "oszt", "szotar", "Névjegy", "Help"};
+        QStringList seen;
+        int separators = 0;
+        for (QAction *a : tb->actions()) {
+            if (a->isSeparator()) {
+                ++separators;
+                continue;
+            }
+            QCOMPARE(a->objectName(), a->data().toString());
+            QVERIFY(!a->icon().isNull());
+            QVERIFY(!a->toolTip().isEmpty());
+            seen.append(a->data().toString());
+        }
+        QStringList expected;
+        for (const char *t : tags)
+            expected.append(QString::fromUtf8(t));
+        QCOMPARE(seen, expected);
+        QCOMPARE(separators, 14);
+        QCOMPARE(button(h, "FLC")->toolTip(),
+                 QString::fromUtf8("Rezgőkörök számítása - Au/Decibel átszámítás"));
+        QCOMPARE(button(h, "SMD")->toolTip(), QString::fromUtf8("SMD aktív-alkatrészek kódjai."));
+    }
+
+    void tool_click_closes_open_tools_in_order_and_opens_fresh()
+    {
+        frm_head h;
+        useDummies(h);
+        click(h, "Ellenállás");
+        QVERIFY(h.openTool(QStringLiteral("frm_R4")));
+        h.showTool(QStringLiteral("frm_R5"));   // the four-band window opens this one
+        QPointer<ToolWindow> r4 = h.openTool(QStringLiteral("frm_R4"));
+        g_closed.clear();
+        click(h, "BDH");
+        QCOMPARE(g_closed, QStringList({QStringLiteral("frm_R4"), QStringLiteral("frm_R5")}));
+        QVERIFY(r4.isNull());
+        QVERIFY(h.openTool(QStringLiteral("frm_BDH")));
+        QCOMPARE(h.workspace()->subWindowList().size(), 1);
+
+        QPointer<ToolWindow> first = h.openTool(QStringLiteral("frm_BDH"));
+        click(h, "BDH");   // the same tool again: a new window
+        QVERIFY(first.isNull());
+        QVERIFY(h.openTool(QStringLiteral("frm_BDH")));
+    }
+
+    void about_and_help_leave_the_open_tool_alone()
+    {
+        frm_head h;
+        useDummies(h);
+        click(h, "oszt");
+        ToolWindow *tool = h.openTool(QStringLiteral("frm_oszt"));
+        bool aboutSeen = false;
+        env.expectModal([&](QWidget *m) {
+            aboutSeen = m->objectName() == QLatin1String("About");
+            m->close();
+        });
+        click(h, "Névjegy");
+        QVERIFY(aboutSeen);
+        QCOMPARE(h.openTool(QStringLiteral("frm_oszt")), tool);
+
+        click(h, "Help");
+        QCOMPARE(h.openTool(QStringLiteral("frm_oszt")), tool);
+        QCOMPARE(env.openedUrls.size(), 1);
+        QVERIFY(env.openedUrls.first().isLocalFile());
+        QVERIFY(env.openedUrls.first().toLocalFile().endsWith(QStringLiteral("/help.htm")));
+
+        env.removeFile(QStringLiteral("help.htm"));
+        click(h, "Help");   // nothing happens, nothing is said
+        QCOMPARE(env.openedUrls.size(), 1);
+        env.resetAppDir();
+    }
+
+    void exit_button_closes_tools_then_ends()
+    {
+        frm_head h;
+        useDummies(h);
+        click(h, "FLC");
+        QSignalSpy ending(&h, &frm_head::programEnding);
+        click(h, "Kilép");
+        QCOMPARE(ending.count(), 1);
+        QCOMPARE(g_closed, QStringList{QStringLiteral("frm_rezgokor")});
+        QVERIFY(h.workspace()->subWindowList().isEmpty());
+    }
+
+    void menu_exit_ends_at_once_and_close_box_closes_tools()
+    {
+        frm_head h;
+        useDummies(h);
+        click(h, "szotar");
+        QSignalSpy ending(&h, &frm_head::programEnding);
+        h.findChild<QAction *>(QStringLiteral("mnu_exit"))->trigger();
+        QCOMPARE(ending.count(), 1);
+        QVERIFY(g_closed.isEmpty());
+
+        h.show();
+        h.close();
+        QCOMPARE(ending.count(), 2);
+        QCOMPARE(g_closed, QStringList{QStringLiteral("frm_szotar")});
+    }
+
+    void unknown_or_unregistered_tags_only_close()
+    {
+        frm_head h;
+        useDummies(h);
+        click(h, "BDH");
+        QAction other(QStringLiteral("x"));
+        other.setData(QString::fromUtf8("trafó"));   // tags are case-sensitive
+        h.Toolbar1_ButtonClick(&other);
+        QVERIFY(h.workspace()->subWindowList().isEmpty());
+
+        frm_head bare;
+        bare.registry() = ToolRegistry();
+        click(bare, "Kerámia");
+        QVERIFY(bare.workspace()->subWindowList().isEmpty());
+    }
+
+    void tool_opens_with_its_design_layout()
+    {
+        frm_head h;
+        useDummies(h);
+        h.show();
+        resizer::remember(3000, 2000);   // another window's size
+        click(h, "oszt");
+        auto *tool = static_cast<DummyTool *>(h.openTool(QStringLiteral("frm_oszt")));
+        QCOMPARE(tool->size(), tool->designSizePixels());
+        QCOMPARE(twips::left(tool->label), 1500.f);
+        QCOMPARE(twips::width(tool->label), 3000.f);
+
+        // Then the scaler follows the user's resizing.
+        auto *sub = qobject_cast<QMdiSubWindow *>(tool->parentWidget());
+        sub->resize(sub->size() + tool->size());
+        QCOMPARE(twips::left(tool->label), 3000.f);
+        QCOMPARE(twips::width(tool->label), 6000.f);
+    }
+};
+
+KONDRIX_TEST_MAIN(FrmHeadTest)
+#include "frm_head_test.moc"

@@ -1,0 +1,65 @@
+#include "core/appdir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+void touch(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+}
+} // namespace
+
+TEST(AppDir, BackslashNamesMapUnderTheDirectory)
+{
+    QTemporaryDir dir;
+    touch(dir.path() + "/Tranzisztor/f00.txt");
+    EXPECT_EQ(appdir::resolve(dir.path(), "\\Tranzisztor\\f00.txt"), dir.path() + "/Tranzisztor/f00.txt");
+    // A file that does not exist yet still gets its path (writers need it).
+    EXPECT_EQ(appdir::resolve(dir.path(), "\\trafo.ini"), dir.path() + "/trafo.ini");
+}
+
+TEST(AppDir, CaseDifferencesAreMatchedPerComponent)
+{
+    QTemporaryDir dir;
+    touch(dir.path() + "/Tranzisztor/Tokpic/TO92.JPG");
+    EXPECT_EQ(appdir::resolve(dir.path(), "\\tranzisztor\\TOKPIC\\TO92.jpg"),
+              dir.path() + "/Tranzisztor/Tokpic/TO92.JPG");
+    // A missing component keeps its own spelling from there on.
+    EXPECT_EQ(appdir::resolve(dir.path(), "\\tranzisztor\\Nincs\\x.jpg"),
+              dir.path() + "/Tranzisztor/Nincs/x.jpg");
+}
+
+TEST(AppDir, NamesLeavingTheDirectoryAreRefused)
+{
+    QTemporaryDir dir;
+    EXPECT_TRUE(appdir::resolve(dir.path(), "\\..\\etc\\passwd").isEmpty());
+    EXPECT_TRUE(appdir::resolve(dir.path(), "\\Tranzisztor\\Tokpic\\..\\..\\x").isEmpty());
+    EXPECT_TRUE(appdir::resolve(dir.path(), "\\").isEmpty());
+}
+
+TEST(AppDir, FileExistsCountsHiddenAndReadOnlyFilesNotDirectories)
+{
+    QTemporaryDir dir;
+    touch(dir.path() + "/.hidden");
+    touch(dir.path() + "/ro.txt");
+    QFile::setPermissions(dir.path() + "/ro.txt", QFileDevice::ReadOwner);
+    QDir().mkpath(dir.path() + "/folder");
+    EXPECT_TRUE(appdir::fileExists(dir.path() + "/.hidden"));
+    EXPECT_TRUE(appdir::fileExists(dir.path() + "/ro.txt"));
+    EXPECT_FALSE(appdir::fileExists(dir.path() + "/folder"));
+    EXPECT_FALSE(appdir::fileExists(dir.path() + "/missing"));
+    EXPECT_FALSE(appdir::fileExists(QString()));
+}
+
+TEST(AppDir, OverrideAndDefault)
+{
+    appdir::setPath("/tmp/kondrix-x");
+    EXPECT_EQ(appdir::path(), "/tmp/kondrix-x");
+    appdir::setPath(QString());
+    EXPECT_FALSE(appdir::path().isEmpty());
+}

@@ -1,0 +1,181 @@
+#include "support/windowtest.h"
+#include "ui/about.h"
+#include "ui/controls.h"
+#include "ui/sound.h"
+#include "ui/twips.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+class AboutTest : public QObject
+{
+    Q_OBJECT
+    WindowTestEnv env;
+
+    template<typename T> static T *child(QWidget &w, const char *name)
+    {
+        T *c = w.findChild<T *>(QLatin1String(name));
+        if (!c)
+            qFatal("missing control %s", name);
+        return c;
+    }
+
+private Q_SLOTS:
+    void init() { env.playedSounds.clear(); env.openedUrls.clear(); }
+    void cleanup() { KONDRIX_VERIFY_NO_SURPRISES(env); }
+
+    void opens_with_its_controls_version_and_sound()
+    {
+        About a;
+        QCOMPARE(a.objectName(), QStringLiteral("About"));
+        QCOMPARE(a.windowTitle(), QString::fromUtf8(" Névjegy."));
+        QCOMPARE(child<QLabel>(a, "lblVersion")->text(), QString::fromUtf8("Verzió: 1.5.0"));
+        QVERIFY(!child<QLabel>(a, "lblDisclaimer")->text().isEmpty());
+        QVERIFY(child<QLabel>(a, "Label1")->text().startsWith(QStringLiteral("E-mail: ")));
+        QCOMPARE(child<QLabel>(a, "Label2")->text(), QStringLiteral("Honlap:"));
+        QCOMPARE(child<ClickLabel>(a, "Label2")->textColor(), QColor(0, 255, 255));
+        QCOMPARE(child<QPushButton>(a, "cmdSysInfo")->text(), QStringLiteral("&System Info..."));
+        QVERIFY(child<QPushButton>(a, "cmdOK")->isDefault());
+        for (const char *n : {"Image1", "Image2", "Picture1", "Picture2", "Line1", "lblTitle", "lblDescription"})
+            QVERIFY2(a.findChild<QWidget *>(QLatin1String(n)), n);
+        QCOMPARE(child<QTimer>(a, "Timer1")->interval(), 150);
+        QCOMPARE(child<QTimer>(a, "Timer2")->interval(), 100);
+        QVERIFY(child<QTimer>(a, "Timer1")->isActive());
+        QCOMPARE(env.playedSounds.size(), 1);
+        QVERIFY(env.playedSounds.first().endsWith(QStringLiteral("/Wav/about1.wav")));
+        QCOMPARE(a.size(), QSize(377, 265));
+    }
+
+    void viewport_grows_for_24_ticks_then_stops()
+    {
+        About a;
+        auto *pic = child<QWidget>(a, "Picture1");
+        QCOMPARE(twips::width(pic), 1.f);
+        QCOMPARE(twips::height(pic), 0.f);
+        for (int i = 0; i < 23; ++i)
+            a.Timer2_Timer();
+        QCOMPARE(twips::width(pic), 1036.f);
+        QCOMPARE(twips::height(pic), 805.f);
+        a.Timer2_Timer();   // the 24th step would give 840: cut to 825
+        QCOMPARE(twips::width(pic), 1081.f);
+        QCOMPARE(twips::height(pic), 825.f);
+        QVERIFY(child<QTimer>(a, "Timer2")->isActive());
+        a.Timer2_Timer();
+        QVERIFY(!child<QTimer>(a, "Timer2")->isActive());
+        for (int i = 0; i < 5; ++i)
+            a.Timer2_Timer();
+        QCOMPARE(twips::width(pic), 1081.f);
+        QCOMPARE(twips::height(pic), 825.f);
+    }
+
+    void strip_steps_through_nine_frames()
+    {
+        About a;
+        auto *strip = child<QWidget>(a, "Image2");
+        QCOMPARE(twips::left(strip), -10.f);
+        for (int i = 1; i <= 8; ++i) {
+            a.Timer1_Timer();
+            QCOMPARE(twips::left(strip), float(-10 - 1020 * i));
+        }
+        a.Timer1_Timer();   // the ninth step starts again
+        QCOMPARE(twips::left(strip), -10.f);
+        a.Timer1_Timer();
+        QCOMPARE(twips::left(strip), -1030.f);
+    }
+
+    void closing_stops_both_timers_before_the_closing_sound()
+    {
+        About a;
+        a.show();
+        auto *t1 = child<QTimer>(a, "Timer1");
+        auto *t2 = child<QTimer>(a, "Timer2");
+        bool timersStoppedFirst = false;
+        sound::setPlayer([&](const QString &path) {
+            env.playedSounds.append(path);
+            timersStoppedFirst = !t1->isActive() && !t2->isActive();
+        });
+        QTest::mouseClick(child<QPushButton>(a, "cmdOK"), Qt::LeftButton);
+        sound::setPlayer([this](const QString &p) { env.playedSounds.append(p); });
+        QVERIFY(!a.isVisible());
+        QCOMPARE(env.playedSounds.size(), 2);
+        QVERIFY(env.playedSounds.last().endsWith(QStringLiteral("/Wav/about2.wav")));
+        QVERIFY(timersStoppedFirst);
+    }
+
+    void escape_closes_like_ok()
+    {
+        About a;
+        a.show();
+        QTest::keyClick(&a, Qt::Key_Escape);
+        QVERIFY(!a.isVisible());
+        QVERIFY(!child<QTimer>(a, "Timer1")->isActive());
+    }
+
+    void links_hand_addresses_to_the_desktop()
+    {
+        About a;
+        a.show();
+        auto *web = child<ClickLabel>(a, "Label2");
+        QTest::mousePress(web, Qt::LeftButton);
+        QCOMPARE(web->textColor(), QColor(255, 0, 0));
+        QTest::mouseRelease(web, Qt::LeftButton);
+        QCOMPARE(web->textColor(), QColor(0, 0, 255));
+        QTest::mouseClick(child<ClickLabel>(a, "Label1"), Qt::LeftButton);
+        QCOMPARE(env.openedUrls.size(), 2);
+        QCOMPARE(env.openedUrls[0], QUrl(About::authorWebPage()));
+        QCOMPARE(env.openedUrls[1], QUrl(QStringLiteral("mailto:") + About::authorEmail()));
+    }
+
+    void invalid_address_shows_the_message()
+    {
+        About a;
+        a.show();
+        QString title, text;
+        env.expectModal([&](QWidget *m) {
+            title = m->windowTitle();
+            if (auto *box = qobject_cast<QMessageBox *>(m))
+                text = box->text();
+            m->close();
+        });
+        a.sendMail(QStringLiteral("nobody@nowhere"));
+        QCOMPARE(title, QStringLiteral("Invalid Email Address"));
+        QCOMPARE(text, QString::fromUtf8("Sajnálom, de [nobody@nowhere] ez nem érvényes email cím"));
+        QVERIFY(env.openedUrls.isEmpty());
+    }
+
+    void no_system_information_tool_says_so()
+    {
+        const QByteArray oldPath = qgetenv("PATH");
+        QTemporaryDir empty;
+        qputenv("PATH", empty.path().toLocal8Bit());
+        About a;
+        a.show();
+        QString text;
+        env.expectModal([&](QWidget *m) {
+            if (auto *box = qobject_cast<QMessageBox *>(m))
+                text = box->text();
+            m->close();
+        });
+        QTest::mouseClick(child<QPushButton>(a, "cmdSysInfo"), Qt::LeftButton);
+        qputenv("PATH", oldPath);
+        QCOMPARE(text, QStringLiteral("System Information Is Unavailable At This Time"));
+    }
+
+    void missing_sound_files_are_no_problem()
+    {
+        sound::setPlayer({});   // the real player
+        env.removeFile(QStringLiteral("Wav/about1.wav"));
+        env.removeFile(QStringLiteral("Wav/about2.wav"));
+        {
+            About a;
+            a.show();
+            a.accept();
+        }
+        sound::setPlayer([this](const QString &p) { env.playedSounds.append(p); });
+        env.resetAppDir();
+    }
+};
+
+KONDRIX_TEST_MAIN(AboutTest)
+#include "about_test.moc"

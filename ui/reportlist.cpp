@@ -1,0 +1,29 @@
+#include "ui/reportlist.h"
+
+#include "ui/twips.h"
+
+#include <QHeaderView>
+
+ReportList::ReportList(QWidget *parent) : QTreeView(parent)
+{
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);   // keeps long lists fast
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex &idx) {
+        if (idx.isValid())
+            Q_EMIT itemClicked(idx.row());
+    });
+}
+
+void ReportList::setColumnWidthsTwips(const QList<int> &widths)
+{
+    for (int i = 0; i < widths.size(); ++i)
+        setColumnWidth(i, twips::toPixels(widths.at(i)));
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QTreeView>
+
+// A report-style list (columns of text, one row per item) over a model. The
+// model holds the data; the view only shows the rows the model exposes.
+class ReportList : public QTreeView
+{
+    Q_OBJECT
+public:
+    explicit ReportList(QWidget *parent = nullptr);
+    // Column widths given in twips; set after the model.
+    void setColumnWidthsTwips(const QList<int> &widths);
+
+Q_SIGNALS:
+    // A row was clicked (the model's row number).
+    void itemClicked(int row);
+};

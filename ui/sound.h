@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// Plays wave files without waiting. A missing or unplayable file is skipped
+// silently.
+namespace sound {
+
+void playAsync(const QString &path);
+
+// Tests replace the player to see what would be played.
+using Player = std::function<void(const QString &)>;
+void setPlayer(Player player);   // an empty player restores the real one
+
+} // namespace sound
