@@ -12,6 +12,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QToolBar>
 #include <QUrl>
@@ -41,6 +42,33 @@ const Button kButtons[] = {
     {"szotar", "Magyar Angol Német- műszaki kisszótár", 11},
     {"Névjegy", "Névjegy", 9},
     {"Help", "Help, leírás", 10},
+};
+
+// Narrow separators and spacing, so that fifteen buttons and their separators
+// fit the window's design width.
+class CompactToolbarStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric m, const QStyleOption *opt, const QWidget *w) const override
+    {
+        switch (m) {
+        case PM_ToolBarSeparatorExtent:
+            return 6;
+        case PM_ToolBarItemSpacing:
+            return 0;
+        case PM_ToolBarItemMargin:
+            return 0;
+        default:
+            return QProxyStyle::pixelMetric(m, opt, w);
+        }
+    }
+    QSize sizeFromContents(ContentsType t, const QStyleOption *opt, const QSize &size,
+                           const QWidget *w) const override
+    {
+        if (t == CT_ToolButton)
+            return size + QSize(4, 4);
+        return QProxyStyle::sizeFromContents(t, opt, size, w);
+    }
 };
 
 QIcon imageList1(int n)
@@ -101,6 +129,9 @@ void frm_head::buildToolbar()
     Toolbar1->setMovable(false);
     Toolbar1->setFloatable(false);
     Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    auto *compact = new CompactToolbarStyle;
+    compact->setParent(Toolbar1);
+    Toolbar1->setStyle(compact);
     bool first = true;
     for (const Button &b : kButtons) {
         if (!first)
@@ -112,6 +143,8 @@ void frm_head::buildToolbar()
         a->setData(tag);
         a->setToolTip(QString::fromUtf8(b.tip));
         a->setIconText(tag);
+        if (QWidget *tb = Toolbar1->widgetForAction(a))
+            tb->setStyle(compact);
     }
     connect(Toolbar1, &QToolBar::actionTriggered, this, &frm_head::Toolbar1_ButtonClick);
 }

@@ -74,18 +74,21 @@ About::About(QWidget *owner) : QDialog(owner)
     Image2->setPicture(QPixmap(QStringLiteral(":/ui/about_strip.png")));
     twips::place(Image2, -10, 0, 9 * 1020, 825);
 
-    lblTitle = makeLabel(this, "lblTitle", QStringLiteral("Kondrix – elektronikai segédprogramok"),
-                         1560, 240, 3855, 480);
-    QFont big = lblTitle->font();
-    big.setPointSizeF(12);
+    QFont small = font();
+    small.setPointSizeF(8);
+    setFont(small);
+    lblTitle = makeLabel(this, "lblTitle", QStringLiteral("Kondrix"), 1560, 160, 3855, 420);
+    QFont big = small;
+    big.setPointSizeF(15);
     big.setBold(true);
     lblTitle->setFont(big);
-    lblVersion = makeLabel(this, "lblVersion", QString(), 1560, 780, 3855, 285);
+    makeLabel(this, "lblSubtitle", QStringLiteral("elektronikai segédprogramok"), 1560, 560, 3855, 240);
+    lblVersion = makeLabel(this, "lblVersion", QString(), 1560, 800, 3855, 240);
     lblDescription = makeLabel(this, "lblDescription",
-                               QStringLiteral("A program szabadon használható és továbbadható. "
+                               QStringLiteral("Szabadon használható és továbbadható. "
                                               "2026. december"),
-                               1560, 1125, 3855, 600);
-    lblDisclaimer = makeLabel(this, "lblDisclaimer", QString(), 240, 1845, 5175, 660);
+                               1560, 1040, 3855, 460);
+    lblDisclaimer = makeLabel(this, "lblDisclaimer", QString(), 240, 1590, 5175, 960);
 
     Line1 = new LineControl(this);
     Line1->setObjectName(QStringLiteral("Line1"));
