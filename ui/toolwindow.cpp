@@ -10,11 +10,6 @@
 
 namespace {
 ToolHost *g_host = nullptr;
-
-// One key event travels up the parent chain when a control ignores it; the
-// window must see it once.
-const QEvent *g_lastKey = nullptr;
-QPointer<QObject> g_lastKeyReceiver;
 } // namespace
 
 ToolWindow::ToolWindow(const QString &objectName, const QString &caption, double designWidthTw,
@@ -81,26 +76,34 @@ void ToolWindow::setKeyPreview(bool on)
 bool ToolWindow::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type t = event->type();
-    if ((t == QEvent::KeyPress || t == QEvent::KeyRelease) && watched->isWidgetType()) {
-        auto *w = static_cast<QWidget *>(watched);
-        if (w == this || isAncestorOf(w)) {
-            const bool repeat = event == g_lastKey && g_lastKeyReceiver
-                                && w->isAncestorOf(static_cast<QWidget *>(g_lastKeyReceiver.data()));
-            g_lastKey = event;
-            g_lastKeyReceiver = watched;
-            if (!repeat) {
-                QPointer<ToolWindow> self(this);
-                if (t == QEvent::KeyPress)
-                    Form_KeyDown(static_cast<QKeyEvent *>(event));
-                else
-                    Form_KeyUp(static_cast<QKeyEvent *>(event));
-                // The handler may have closed the window: the key ends here.
-                if (!self || !self->isVisible())
-                    return true;
-            }
-        }
+    if ((t != QEvent::KeyPress && t != QEvent::KeyRelease) || m_resending || !watched->isWidgetType())
+        return QWidget::eventFilter(watched, event);
+    auto *target = static_cast<QWidget *>(watched);
+    if (target != this && !isAncestorOf(target))
+        return QWidget::eventFilter(watched, event);
+
+    auto *key = static_cast<QKeyEvent *>(event);
+    QPointer<ToolWindow> self(this);
+    QPointer<QWidget> receiver(target);
+    if (t == QEvent::KeyPress)
+        Form_KeyDown(key);
+    else
+        Form_KeyUp(key);
+    // The handler may have closed the window: then the key ends here.
+    if (self && self->isVisible() && receiver) {
+        // A key ignored by a control travels up to its parents, and this filter
+        // would see it at every step; deliver a copy while the filter stands
+        // aside and stop the original, so the window sees each key once.
+        QKeyEvent copy(t, key->key(), key->modifiers(), key->nativeScanCode(),
+                       key->nativeVirtualKey(), key->nativeModifiers(), key->text(),
+                       key->isAutoRepeat(), ushort(key->count()));
+        m_resending = true;
+        QCoreApplication::sendEvent(receiver, &copy);
+        if (self)
+            m_resending = false;
     }
-    return QWidget::eventFilter(watched, event);
+    event->accept();
+    return true;
 }
 
 ToolHost *ToolHost::instance()

@@ -17,6 +17,7 @@ public:
     ~ToolWindow() override;
 
     QSize designSizePixels() const;
+    QSize sizeHint() const override { return designSizePixels(); }
     int designWidthTwips() const { return m_designW; }
     int designHeightTwips() const { return m_designH; }
     bool scalesLayout() const { return m_scales; }
@@ -47,6 +48,7 @@ private:
     bool m_scales;
     bool m_shown = false;
     bool m_keyPreview = false;
+    bool m_resending = false;
 };
 
 // Lets a tool window open another one the way the toolbar does (the

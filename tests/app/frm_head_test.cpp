@@ -201,6 +201,15 @@ private Q_SLOTS:
         QCOMPARE(twips::left(tool->label), 1500.f);
         QCOMPARE(twips::width(tool->label), 3000.f);
 
+        // Also when the main window is shown only after the tool opened (start-up).
+        frm_head later;
+        useDummies(later);
+        later.showTool(QStringLiteral("frm_BDH"));
+        later.show();
+        QTest::qWait(20);
+        QCOMPARE(later.openTool(QStringLiteral("frm_BDH"))->size(),
+                 later.openTool(QStringLiteral("frm_BDH"))->designSizePixels());
+
         // Then the scaler follows the user's resizing.
         auto *sub = qobject_cast<QMdiSubWindow *>(tool->parentWidget());
         sub->resize(sub->size() + tool->size());
