@@ -1,0 +1,113 @@
+#include "decoders/frm_r4.h"
+#include "decoders/frm_r5.h"
+#include "resistortest.h"
+#include "support/windowtest.h"
+#include "ui/twips.h"
+
+using namespace resistortest;
+
+class BandImagesTest : public QObject
+{
+    Q_OBJECT
+    WindowTestEnv env;
+
+    static QColor average(const QImage &img)
+    {
+        double r = 0, g = 0, b = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QRgb p = img.pixel(x, y);
+                r += qRed(p);
+                g += qGreen(p);
+                b += qBlue(p);
+            }
+        const double n = double(img.width()) * img.height();
+        return QColor(int(std::lround(r / n)), int(std::lround(g / n)), int(std::lround(b / n)));
+    }
+    static int brightness(QRgb p) { return qRed(p) + qGreen(p) + qBlue(p); }
+
+    // Every pixel of the body picture under each band of the window is the
+    // body colour: an unmarked band is invisible there.
+    static void verifyBodyUnderBands(const QWidget &w, const char *image, const char *bands, int first, int last)
+    {
+        auto *body = child<ImageControl>(w, QLatin1String(image));
+        const QImage pic = body->picture().toImage().scaled(body->size());
+        for (int i = first; i <= last; ++i) {
+            auto *band = child<QWidget>(w, indexed(bands, i));
+            const QRect r = band->geometry().translated(-body->pos());
+            QVERIFY2(pic.rect().contains(r), qPrintable(indexed(bands, i)));
+            for (int y = r.top() + 1; y < r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    if (pic.pixel(x, y) != bandimages::bodyColour())
+                        QFAIL(qPrintable(QStringLiteral("%1: not body colour at %2,%3").arg(indexed(bands, i)).arg(x).arg(y)));
+        }
+    }
+
+private Q_SLOTS:
+    void cleanup() { KONDRIX_VERIFY_NO_SURPRISES(env); }
+
+    void flat_bands_are_the_table_colours()
+    {
+        const QRgb expected[] = {qRgb(0, 0, 0), qRgb(128, 64, 0), qRgb(255, 143, 15), qRgb(128, 127, 255),
+                                 qRgb(208, 160, 111)};
+        const int index[] = {Black, Brown, Orange, Violet, None};
+        for (int i = 0; i < 5; ++i) {
+            const QImage img = bandimages::bandImage(index[i]);
+            QCOMPARE(img.size(), QSize(20, 67));
+            QCOMPARE(img.pixel(0, 0), expected[i]);
+            QCOMPARE(img.pixel(19, 66), expected[i]);
+            QCOMPARE(average(img).rgb(), expected[i]);
+        }
+        QCOMPARE(bandimages::bodyColour(), qRgb(208, 160, 111));
+        QVERIFY(bandimages::bandImage(13).isNull());
+        QVERIFY(bandimages::bandImage(-1).isNull());
+        QCOMPARE(bandimages::imageList().size(), 13);
+    }
+
+    void metallic_bands_have_their_ends_averages_and_highlight()
+    {
+        struct Metal { int index; QColor dark, light, avg; } metals[] = {
+            {Silver, QColor(62, 50, 36), QColor(243, 226, 210), QColor(129, 114, 101)},
+            {Gold, QColor(79, 63, 32), QColor(237, 217, 129), QColor(162, 139, 79)},
+        };
+        for (const Metal &m : metals) {
+            const QImage img = bandimages::bandImage(m.index);
+            QCOMPARE(img.size(), QSize(20, 67));
+            const QColor avg = average(img);
+            QVERIFY2(std::abs(avg.red() - m.avg.red()) <= 2 && std::abs(avg.green() - m.avg.green()) <= 2
+                         && std::abs(avg.blue() - m.avg.blue()) <= 2,
+                     qPrintable(avg.name()));
+            int darkest = 0, brightest = 0;
+            for (int y = 0; y < img.height(); ++y) {
+                QCOMPARE(img.pixel(0, y), img.pixel(19, y));   // horizontal stripes
+                if (brightness(img.pixel(0, y)) < brightness(img.pixel(0, darkest)))
+                    darkest = y;
+                if (brightness(img.pixel(0, y)) > brightness(img.pixel(0, brightest)))
+                    brightest = y;
+            }
+            QCOMPARE(QColor(img.pixel(0, darkest)), m.dark);
+            QCOMPARE(QColor(img.pixel(0, brightest)), m.light);
+            QVERIFY2(brightest >= 15 && brightest <= 30, qPrintable(QString::number(brightest)));
+        }
+    }
+
+    void bands_sit_on_the_flat_body()
+    {
+        frm_R4 r4;
+        verifyBodyUnderBands(r4, "Image1", "Sáv_pic", 1, 4);
+        verifyBodyUnderBands(r4, "Image2", "Sáv_B", 0, 3);
+        frm_R5 r5;
+        verifyBodyUnderBands(r5, "Image1", "Sáv_pic", 1, 5);
+
+        // Leads and background around the body.
+        const QImage body = bandimages::resistorBody(QSize(421, 119));
+        const QRgb corner = body.pixel(0, 0);
+        QVERIFY(qRed(corner) > 235 && qGreen(corner) > 235 && qBlue(corner) > 235);
+        const QRgb lead = body.pixel(5, 59);
+        QVERIFY(std::abs(qRed(lead) - qBlue(lead)) < 12 && qRed(lead) < 235);   // grey wire
+        QVERIFY(bandimages::resistorBody(QSize(1, 1)).size() == QSize(1, 1));
+    }
+};
+
+KONDRIX_TEST_MAIN(BandImagesTest)
+#include "bandimages_test.moc"
