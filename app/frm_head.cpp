@@ -6,6 +6,7 @@
 #include "ui/twips.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -236,8 +237,35 @@ QWidget *frm_head::showTool(const QString &windowName)
     sub->resize(sub->size() + (w->designSizePixels() - w->size()));
     if (w->scalesLayout())
         resizer::remember(int(twips::fromPixels(w->width())), int(twips::fromPixels(w->height())));
+    fitWorkspaceTo(sub);
     m_mdi->setActiveSubWindow(sub);
     return w;
+}
+
+void frm_head::fitWorkspaceTo(QMdiSubWindow *sub)
+{
+    // A tool larger than the workspace grows the main window as far as the
+    // screen allows, rather than hiding half of it behind scroll bars.
+    if (!isVisible() || isMaximized() || isFullScreen())
+        return;
+    const QRect need = sub->frameGeometry();
+    const QSize have = m_mdi->viewport()->size();
+    const QSize grow(std::max(0, need.right() + 1 - have.width()),
+                     std::max(0, need.bottom() + 1 - have.height()));
+    if (grow.isNull())
+        return;
+    QSize target = size() + grow;
+    const QScreen *s = screen();
+    if (!s) {
+        resize(target);
+        return;
+    }
+    const QRect avail = s->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    resize(target.boundedTo(avail.size() - frame));
+    const QRect r = frameGeometry();
+    move(std::clamp(r.left(), avail.left(), std::max(avail.left(), avail.right() + 1 - r.width())),
+         std::clamp(r.top(), avail.top(), std::max(avail.top(), avail.bottom() + 1 - r.height())));
 }
 
 void frm_head::subWindowActivated(QMdiSubWindow *sub)

@@ -47,6 +47,7 @@ private:
     void buildToolbar();
     void endProgram();
     void subWindowActivated(QMdiSubWindow *sub);
+    void fitWorkspaceTo(QMdiSubWindow *sub);
 
     ToolRegistry m_registry;
     QMdiArea *m_mdi;

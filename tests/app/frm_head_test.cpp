@@ -189,6 +189,21 @@ private Q_SLOTS:
         QVERIFY(bare.workspace()->subWindowList().isEmpty());
     }
 
+    void a_tool_larger_than_the_workspace_grows_the_main_window()
+    {
+        frm_head h;
+        h.registry().add(QStringLiteral("frm_szotar"), [] {
+            return new ToolWindow(QStringLiteral("frm_szotar"), QString(), 12000, 7500, true);
+        });
+        h.show();
+        const QSize before = h.size();
+        h.showTool(QStringLiteral("frm_szotar"));
+        QVERIFY(h.width() > before.width());
+        QVERIFY(h.height() > before.height());
+        auto *sub = h.workspace()->subWindowList().first();
+        QVERIFY(h.workspace()->viewport()->rect().contains(sub->frameGeometry()));
+    }
+
     void tool_opens_with_its_design_layout()
     {
         frm_head h;
