@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// The transistor catalog: nineteen field files (f00.txt .. f18.txt), line k of
+// every file describing the same transistor.
+
+constexpr int kTransistorFields = 19;
+
+// One transistor with its nineteen display texts (codes already decoded).
+struct Transistor_Record
+{
+    std::array<QString, kTransistorFields> field;
+};
+
+// The loaded catalog. All decoded text lies in one buffer, file after file,
+// with the start of every line; so the table stays close to the size of the
+// files (a string object per field would more than triple it). Material,
+// structure and usage codes are decoded into references to constant texts.
+// Reloading reuses the buffers.
+class Transistor_Table
+{
+public:
+    Transistor_Table();
+    ~Transistor_Table();
+    Transistor_Table(Transistor_Table &&) noexcept;
+    Transistor_Table &operator=(Transistor_Table &&) noexcept;
+
+    int size() const { return m_count; }
+    // Empty for a slot or field out of range.
+    QStringView field(int slot, int field) const;
+    Transistor_Record record(int slot) const;
+
+    // Slots whose type name (field 0) contains needle, case ignored, in
+    // ascending order. Replaces the contents of out.
+    void findTypes(QStringView needle, std::vector<int> *out) const;
+
+    // Bytes held by the table.
+    qsizetype memoryBytes() const;
+
+    struct Column;   // one file's text, line starts and codes (implementation)
+
+private:
+    friend struct TransistorLoader;
+    QStringView line(int slot, int field) const;   // as read, without its line end
+
+    int m_count = 0;
+    std::unique_ptr<char16_t[]> m_text;   // the decoded files, line ends included
+    size_t m_textCapacity = 0;
+    std::unique_ptr<Column[]> m_columns;
+    std::unique_ptr<char16_t[]> m_folded;   // file 0 case-folded, character for character
+    size_t m_foldedCapacity = 0;
+};
+
+// One field file as handed to the loader.
+struct Transistor_File
+{
+    enum class State { Read, Missing, Unreadable };
+    State state = State::Missing;
+    QByteArray bytes;
+};
+
+// Where the loader gets the files from, one at a time, so that only one is
+// held in memory at once.
+struct Transistor_Source
+{
+    // The expected size of a file in bytes (for sizing the table), -1 when
+    // unknown; and the file itself.
+    std::function<qint64(int field)> size;
+    std::function<Transistor_File(int field)> read;
+};
+
+// What a load found wrong, in Hungarian for the window.
+struct Transistor_LoadReport
+{
+    int records = 0;
+    QStringList problems;   // one line per file that was missing, unreadable or short
+    bool ok() const { return problems.isEmpty(); }
+    QString message() const;   // empty when ok
+};
+
+// Field file name: "f00.txt" .. "f18.txt".
+QString Transistor_FileName(int field);
+
+// Fills table from the nineteen files. The record count is the largest line
+// count among the files read; a missing file or a file with fewer lines gives
+// empty fields, and the report names it.
+Transistor_LoadReport Load_Transistor_Data(const Transistor_Source &source, Transistor_Table *table);
+Transistor_LoadReport Load_Transistor_Data(const std::array<Transistor_File, kTransistorFields> &files,
+                                           Transistor_Table *table);
+
+// Reads "\Tranzisztor\f00.txt" .. "\Tranzisztor\f18.txt" of the application
+// directory into the program-wide table.
+Transistor_LoadReport Load_Transistor_Data();
+
+// The program-wide transistor table.
+Transistor_Table &Transistor_Table_Instance();
+
+// The description of a usage class code, or the text unchanged.
+QString Decode_Usage_Class(const QString &code);
