@@ -2,15 +2,10 @@
 #include "resistortest.h"
 #include "support/windowtest.h"
 #include "ui/resizer.h"
-#include "ui/twips.h"
 
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTimer>
 
 using namespace resistortest;
 
@@ -19,10 +14,7 @@ class FrmR4Test : public QObject
     Q_OBJECT
     WindowTestEnv env;
 
-    static QString label(const QWidget &w, const char *name)
-    {
-        return child<QLabel>(w, QLatin1String(name))->text();
-    }
+    static QLineEdit *valueBox(const QWidget &w) { return child<QLineEdit>(w, QStringLiteral("Text1")); }
     static QVector<int> lowerBands(const QWidget &w)
     {
         QVector<int> v;
@@ -30,19 +22,12 @@ class FrmR4Test : public QObject
             v.append(shownColour(w, indexed("Sáv_B", i)));
         return v;
     }
-    static void pickUnit(frm_R4 &w, int index)
+    // Picks an entry the way a user does: the combo box reports it activated.
+    static void pick(frm_R4 &w, const char *combo, int index)
     {
-        auto *combo = child<QComboBox>(w, QStringLiteral("Combo1"));
-        combo->setCurrentIndex(index);
-        Q_EMIT combo->activated(index);
-    }
-    static void pickTolerance(frm_R4 &w, const char *text)
-    {
-        auto *combo = child<QComboBox>(w, QStringLiteral("Combo2"));
-        const int index = combo->findText(QString::fromUtf8(text));
-        QVERIFY(index >= 0);
-        combo->setCurrentIndex(index);
-        Q_EMIT combo->activated(index);
+        auto *box = child<QComboBox>(w, QLatin1String(combo));
+        box->setCurrentIndex(index);
+        Q_EMIT box->activated(index);
     }
 
 private Q_SLOTS:
@@ -51,108 +36,26 @@ private Q_SLOTS:
     void opens_in_its_load_state()
     {
         frm_R4 w;
-        QCOMPARE(w.objectName(), QStringLiteral("frm_R4"));
-        QCOMPARE(w.windowTitle(), QStringLiteral("Négysávos ellenállás."));
-        QCOMPARE(w.designSizePixels(), QSize(759, 475));
-        QCOMPARE(label(w, "Label1"), QStringLiteral("4,7 k-ohm 10%"));
-        QCOMPARE(label(w, "Label2"), QStringLiteral("1. Sáv"));
-        QCOMPARE(w.selectedBand(), 1);
-        const QVector<int> colours{Yellow, Violet, Red, Silver};
-        for (int band = 1; band <= 4; ++band) {
-            QCOMPARE(w.bandColour(band), colours[band - 1]);
-            QCOMPARE(shownColour(w, indexed("Sáv_pic", band)), colours[band - 1]);
-        }
-        QCOMPARE(offeredColours(w), QStringLiteral("xxxxxxxxxx..."));
-        QCOMPARE(markers(w, 4), QStringLiteral("x..."));
+        verifyLoadState(w, {Yellow, Violet, Red, Silver}, QStringLiteral("4,7 k-ohm 10%"));
         QCOMPARE(lowerBands(w), QVector<int>({-1, -1, -1, -1}));
-
-        auto *unit = child<QComboBox>(w, QStringLiteral("Combo1"));
-        QCOMPARE(unit->currentText(), QStringLiteral("Ohm"));
-        QCOMPARE(unit->count(), 3);
-        QCOMPARE(unit->itemText(1), QStringLiteral("k-Ohm"));
-        auto *tol = child<QComboBox>(w, QStringLiteral("Combo2"));
-        QCOMPARE(tol->currentIndex(), -1);
-        QCOMPARE(tol->count(), 10);
-        QCOMPARE(tol->itemText(0), QStringLiteral("20%"));
-        QCOMPARE(tol->itemText(9), QStringLiteral("0,1%"));
-        QVERIFY(child<QLineEdit>(w, QStringLiteral("Text1"))->text().isEmpty());
-
-        auto *timer = child<QTimer>(w, QStringLiteral("Timer1"));
-        QCOMPARE(timer->interval(), 300);
-        QVERIFY(timer->isActive());
-        QCOMPARE(label(w, "Label6"),
-                 QStringLiteral(" 1. Először klikkelj arra a gyűrűre amit át akarsz színezni.\n"
-                                "A villogó vonal a gyűrű fölé ugrik.\n"
-                                " 2. Válaszd ki függőleges szín oszlopon a színt!"));
+        QCOMPARE(child<QComboBox>(w, QStringLiteral("Combo1"))->currentText(), QStringLiteral("Ohm"));
+        QCOMPARE(child<QComboBox>(w, QStringLiteral("Combo2"))->currentIndex(), -1);
+        QVERIFY(valueBox(w)->text().isEmpty());
     }
 
-    void controls_have_their_captions_places_and_colours()
+    void colour_click_data()
     {
-        frm_R4 w;
-        QCOMPARE(child<QGroupBox>(w, QStringLiteral("Frame2"))->title(), QStringLiteral("Színek átszámítása értékre."));
-        QCOMPARE(child<QGroupBox>(w, QStringLiteral("Frame1"))->title(), QStringLiteral("Érték átszámítás színekre."));
-        QCOMPARE(child<QGroupBox>(w, QStringLiteral("Frame3"))->title(), QStringLiteral("Színek"));
-        QCOMPARE(child<QPushButton>(w, QStringLiteral("Command2"))->text(), QStringLiteral("5 sávos ellenállás"));
-        QCOMPARE(label(w, "Label3"), QStringLiteral("Érték:"));
-        QCOMPARE(label(w, "Label4"), QStringLiteral("Egység:"));
-        QCOMPARE(label(w, "Label5"), QStringLiteral("Tűrés: %"));
-
-        auto *band4 = child<QWidget>(w, indexed("Sáv_pic", 4));
-        QCOMPARE(QRectF(twips::left(band4), twips::top(band4), twips::width(band4), twips::height(band4)),
-                 QRectF(2880, 2040, 300, 1035));
-        QCOMPARE(band4->toolTip(), QStringLiteral("Klikkelj ide, ha ezt a sávot akarod átszínezni !"));
-        QCOMPARE(twips::left(child<QWidget>(w, indexed("Nyíl", 3))), 2640.f);
-        QCOMPARE(twips::left(child<QWidget>(w, indexed("Sáv_B", 3))), 3120.f);
-        QCOMPARE(twips::top(child<QWidget>(w, indexed("Col_lab", 10))), 5400.f);
-        QCOMPARE(twips::top(child<QWidget>(w, indexed("Col_lab", 9))), 4680.f);
-
-        auto *gold = child<ClickLabel>(w, indexed("Col_lab", Gold));
-        QCOMPARE(gold->text(), QStringLiteral("Arany"));
-        QCOMPARE(gold->backgroundColor(), QColor(240, 220, 136));
-        QCOMPARE(gold->font().pointSizeF(), 12.0);
-        QVERIFY(gold->font().bold());
-        QCOMPARE(gold->toolTip(), QStringLiteral("Ha ide klikkelsz átszínezed a villogó vonal alatti sávot !"));
-        auto *yellow = child<ClickLabel>(w, indexed("Col_lab", Yellow));
-        QCOMPARE(yellow->text(), QStringLiteral("4-Sárga"));
-        QCOMPARE(yellow->textColor(), QColor(0, 0, 255));
-        auto *value = child<QLabel>(w, QStringLiteral("Label1"));
-        QCOMPARE(value->palette().color(QPalette::Window), QColor(255, 255, 0));
-        QCOMPARE(value->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-        QCOMPARE(value->font().pointSizeF(), 13.5);
-        QCOMPARE(child<QPushButton>(w, QStringLiteral("Command2"))->palette().color(QPalette::Button),
-                 QColor(224, 224, 224));
+        colourClickColumns();
+        QTest::newRow("black_on_band_1") << 1 << int(Black) << "1. Sáv" << "xxxxxxxxxx..." << "700 ohm  10%";
+        QTest::newRow("red_on_band_2") << 2 << int(Red) << "2. Sáv" << "xxxxxxxxxx..." << "4,2 k-ohm  10%";
+        QTest::newRow("gold_on_band_3") << 3 << int(Gold) << "3. Sáv" << "xxxxxxxxxxxx." << "4,7 ohm  10%";
+        QTest::newRow("unmarked_on_band_4") << 4 << int(None) << "4. Sáv (Tűrés %)" << ".xxxxxxx..xxx"
+                                            << "4,7 k-ohm  20%";
     }
-
-    void black_on_band_one_gives_700_ohm()
+    void colour_click()
     {
         frm_R4 w;
-        clickColour(w, Black);
-        QCOMPARE(w.bandColour(1), int(Black));
-        QCOMPARE(shownColour(w, indexed("Sáv_pic", 1)), int(Black));
-        QCOMPARE(label(w, "Label1"), QStringLiteral("700 ohm  10%"));
-    }
-
-    void band_roles_decide_the_colour_column()
-    {
-        frm_R4 w;
-        clickBand(w, 4);
-        QCOMPARE(w.selectedBand(), 4);
-        QCOMPARE(label(w, "Label2"), QStringLiteral("4. Sáv (Tűrés %)"));
-        QCOMPARE(offeredColours(w), QStringLiteral(".xxxxxxx..xxx"));
-        QCOMPARE(markers(w, 4), QStringLiteral("...x"));
-        auto *name = child<QWidget>(w, QStringLiteral("Label2"));
-        QCOMPARE(twips::left(name), 3000.f);   // above the band's marker
-
-        clickColour(w, None);
-        QCOMPARE(label(w, "Label1"), QStringLiteral("4,7 k-ohm  20%"));
-
-        clickBand(w, 3);
-        QCOMPARE(label(w, "Label2"), QStringLiteral("3. Sáv"));
-        QCOMPARE(offeredColours(w), QStringLiteral("xxxxxxxxxxxx."));
-        clickColour(w, Gold);
-        QCOMPARE(label(w, "Label1"), QStringLiteral("4,7 ohm  20%"));
-        clickBand(w, 2);
-        QCOMPARE(offeredColours(w), QStringLiteral("xxxxxxxxxx..."));
+        verifyColourClick(w);
     }
 
     void arrows_move_the_selection_and_stop_at_the_ends()
@@ -161,15 +64,12 @@ private Q_SLOTS:
         w.show();
         QTest::keyClick(&w, Qt::Key_Left);
         QCOMPARE(w.selectedBand(), 1);
-        QTest::keyClick(&w, Qt::Key_Right);
-        QCOMPARE(w.selectedBand(), 2);
-        QCOMPARE(markers(w, 4), QStringLiteral(".x.."));
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(&w, Qt::Key_Right);
         QCOMPARE(w.selectedBand(), 4);
-        w.Timer1_Timer();   // marker blinked off ...
+        w.Timer1_Timer();   // marker blinked off, then the selection is run again
         QCOMPARE(markers(w, 4), QStringLiteral("...."));
-        QTest::keyClick(&w, Qt::Key_Right);   // ... and the selection is run again
+        QTest::keyClick(&w, Qt::Key_Right);
         QCOMPARE(w.selectedBand(), 4);
         QCOMPARE(markers(w, 4), QStringLiteral("...x"));
         QCOMPARE(offeredColours(w), QStringLiteral(".xxxxxxx..xxx"));
@@ -191,87 +91,80 @@ private Q_SLOTS:
 
     void k_closes_the_window_even_while_typing()
     {
-        auto *w = new frm_R4;
-        QPointer<frm_R4> guard(w);
+        QPointer<frm_R4> w = new frm_R4;
         w->show();
-        auto *text = child<QLineEdit>(*w, QStringLiteral("Text1"));
-        QTest::keyClicks(text, QStringLiteral("4"));
-        QTest::keyClick(text, Qt::Key_K);
-        QTRY_VERIFY(guard.isNull());
+        QTest::keyClicks(valueBox(*w), QStringLiteral("4"));
+        QTest::keyClick(valueBox(*w), Qt::Key_K);
+        QTRY_VERIFY(w.isNull());
     }
 
-    void typed_value_paints_the_lower_bands()
+    // A unit picked before (-1: the unit text emptied) and, unless -1, after typing; \b is a backspace.
+    void typing_paints_the_lower_bands_data()
     {
-        frm_R4 w;
-        w.show();
-        auto *text = child<QLineEdit>(w, QStringLiteral("Text1"));
-        pickUnit(w, 1);
-        QTest::keyClicks(text, QStringLiteral("4.7"));   // the point is typed as a comma
-        QCOMPARE(text->text(), QStringLiteral("4,7"));
-        QCOMPARE(lowerBands(w), QVector<int>({Yellow, Violet, Red, -1}));
-        pickUnit(w, 2);
-        QCOMPARE(lowerBands(w), QVector<int>({Yellow, Violet, Green, -1}));
-
-        text->clear();
-        QCOMPARE(lowerBands(w), QVector<int>({None, None, None, -1}));
-        QTest::keyClicks(text, QStringLiteral("a1-x"));   // only the digit gets in
-        QCOMPARE(text->text(), QStringLiteral("1"));
+        QTest::addColumn<int>("unitBefore");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("unitAfter");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QVector<int>>("bands");
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("4.7_k_ohm") << 1 << "4.7" << -1 << "4,7" << QVector<int>{Yellow, Violet, Red, -1} << 0;
+        QTest::newRow("then_M_ohm") << 1 << "4.7" << 2 << "4,7" << QVector<int>{Yellow, Violet, Green, -1} << 0;
+        QTest::newRow("only_digits_get_in") << 0 << "a1-x" << -1 << "1" << QVector<int>{Black, Brown, Black, -1} << 0;
+        QTest::newRow("emptied") << 0 << "4\b" << -1 << "" << QVector<int>{None, None, None, -1} << 0;
+        QTest::newRow("empty_unit_is_ohm") << -1 << "47" << -1 << "47" << QVector<int>{Yellow, Violet, Black, -1} << 0;
+        QTest::newRow("three_chars") << 0 << "470" << -1 << "470" << QVector<int>{Yellow, Violet, Brown, -1} << 0;
+        QTest::newRow("fourth_char_clears") << 0 << "4700" << 1 << "4700" << QVector<int>{None, None, None, -1} << 1;
+        QTest::newRow("deleting_it_restores") << 1 << "4700\b" << -1 << "470" << QVector<int>{Yellow, Violet, Yellow, -1}
+                                              << 1;
     }
-
-    void fourth_character_turns_red_beeps_and_clears()
+    void typing_paints_the_lower_bands()
     {
+        QFETCH(int, unitBefore);
+        QFETCH(QString, keys);
+        QFETCH(int, unitAfter);
         frm_R4 w;
         w.show();
         QSignalSpy beeps(&w, &frm_R4::beeped);
-        auto *text = child<QLineEdit>(w, QStringLiteral("Text1"));
+        auto *text = valueBox(w);
         const QColor normal = text->palette().color(QPalette::Text);
-        QTest::keyClicks(text, QStringLiteral("470"));
-        QCOMPARE(lowerBands(w), QVector<int>({Yellow, Violet, Brown, -1}));
-        QCOMPARE(beeps.count(), 0);
-
-        QTest::keyClicks(text, QStringLiteral("0"));
-        QCOMPARE(text->palette().color(QPalette::Text), QColor(255, 0, 0));
-        QCOMPARE(beeps.count(), 1);
-        QCOMPARE(lowerBands(w), QVector<int>({None, None, None, -1}));
-
-        // Picking a unit does not paint a rejected value either.
-        pickUnit(w, 1);
-        QCOMPARE(lowerBands(w), QVector<int>({None, None, None, -1}));
-
-        QTest::keyClick(text, Qt::Key_Backspace);
-        QCOMPARE(text->text(), QStringLiteral("470"));
-        QCOMPARE(text->palette().color(QPalette::Text), normal);
-        QCOMPARE(lowerBands(w), QVector<int>({Yellow, Violet, Yellow, -1}));   // 470 k-ohm
-        QCOMPARE(beeps.count(), 1);
-    }
-
-    void empty_unit_becomes_ohm()
-    {
-        frm_R4 w;
         auto *unit = child<QComboBox>(w, QStringLiteral("Combo1"));
-        unit->setEditText(QString());
-        child<QLineEdit>(w, QStringLiteral("Text1"))->setText(QStringLiteral("47"));
-        QCOMPARE(unit->currentText(), QStringLiteral("Ohm"));
-        QCOMPARE(lowerBands(w), QVector<int>({Yellow, Violet, Black, -1}));
+        if (unitBefore < 0)
+            unit->setEditText(QString());
+        else
+            pick(w, "Combo1", unitBefore);
+        QTest::keyClicks(text, keys);
+        if (unitBefore < 0)
+            QCOMPARE(unit->currentText(), QStringLiteral("Ohm"));
+        if (unitAfter >= 0)
+            pick(w, "Combo1", unitAfter);
+        QTEST(text->text(), "text");
+        QTEST(lowerBands(w), "bands");
+        QTEST(int(beeps.count()), "beeps");
+        QCOMPARE(text->palette().color(QPalette::Text), text->text().size() > 3 ? QColor(255, 0, 0) : normal);
     }
 
+    void tolerance_pick_paints_the_fourth_lower_band_data()
+    {
+        QTest::addColumn<QString>("tolerance");
+        QTest::addColumn<int>("colour");
+        QTest::newRow("5%_is_gold") << "5%" << int(Gold);
+        QTest::newRow("0,25%_is_blue") << "0,25%" << int(Blue);
+        QTest::newRow("20%_is_the_body") << "20%" << int(None);
+        QTest::newRow("1%_is_brown") << "1%" << int(Brown);
+    }
     void tolerance_pick_paints_the_fourth_lower_band()
     {
+        QFETCH(QString, tolerance);
+        QFETCH(int, colour);
         frm_R4 w;
-        pickTolerance(w, "5%");
-        QCOMPARE(lowerBands(w).at(3), int(Gold));
-        pickTolerance(w, "0,25%");
-        QCOMPARE(lowerBands(w).at(3), int(Blue));
-        pickTolerance(w, "20%");
-        QCOMPARE(lowerBands(w).at(3), int(None));
-        QCOMPARE(child<ImageControl>(w, indexed("Sáv_B", 3))->picture().toImage().pixel(10, 30),
-                 bandimages::bodyColour());
+        const int index = child<QComboBox>(w, QStringLiteral("Combo2"))->findText(tolerance);
+        QVERIFY(index >= 0);
+        pick(w, "Combo2", index);
+        QCOMPARE(lowerBands(w), QVector<int>({-1, -1, -1, colour}));
         // Clearing the value bands leaves the tolerance band alone.
-        child<QLineEdit>(w, QStringLiteral("Text1"))->setText(QStringLiteral("1"));
-        child<QLineEdit>(w, QStringLiteral("Text1"))->clear();
-        QCOMPARE(lowerBands(w), QVector<int>({None, None, None, None}));
-        pickTolerance(w, "1%");
-        QCOMPARE(lowerBands(w).at(3), int(Brown));
+        valueBox(w)->setText(QStringLiteral("1"));
+        valueBox(w)->clear();
+        QCOMPARE(lowerBands(w), QVector<int>({None, None, None, colour}));
     }
 
     void resizing_keeps_the_label_above_its_marker()

@@ -2,9 +2,13 @@
 
 #include "decoders/bandimages.h"
 #include "decoders/mod_r.h"
+#include "decoders/resistorwindow.h"
 #include "ui/controls.h"
+#include "ui/twips.h"
 
+#include <QLabel>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 namespace resistortest {
@@ -25,6 +29,11 @@ inline QString indexed(const char *name, int i)
     return QStringLiteral("%1(%2)").arg(QString::fromUtf8(name)).arg(i);
 }
 
+inline QString label(const QWidget &w, const char *name)
+{
+    return child<QLabel>(w, QLatin1String(name))->text();
+}
+
 // The colour whose band image a picture shows; -1 for no picture, -2 for an
 // unknown one.
 inline int shownColour(const QWidget &w, const QString &name)
@@ -39,22 +48,16 @@ inline int shownColour(const QWidget &w, const QString &name)
     return -2;
 }
 
-// Which colour-column entries are shown, as a string of x and . by index.
-inline QString offeredColours(const QWidget &w)
+// Which of count indexed controls are shown, as a string of x and . by index.
+inline QString shown(const QWidget &w, const char *name, int first, int count)
 {
     QString s;
-    for (int i = 0; i < mod_R::kColourCount; ++i)
-        s += child<QWidget>(w, indexed("Col_lab", i))->isHidden() ? QLatin1Char('.') : QLatin1Char('x');
+    for (int i = first; i < first + count; ++i)
+        s += child<QWidget>(w, indexed(name, i))->isHidden() ? QLatin1Char('.') : QLatin1Char('x');
     return s;
 }
-
-inline QString markers(const QWidget &w, int bands)
-{
-    QString s;
-    for (int i = 1; i <= bands; ++i)
-        s += child<QWidget>(w, indexed("Nyíl", i))->isHidden() ? QLatin1Char('.') : QLatin1Char('x');
-    return s;
-}
+inline QString offeredColours(const QWidget &w) { return shown(w, "Col_lab", 0, mod_R::kColourCount); }
+inline QString markers(const QWidget &w, int bands) { return shown(w, "Nyíl", 1, bands); }
 
 inline void clickColour(const QWidget &w, int colour)
 {
@@ -64,6 +67,51 @@ inline void clickColour(const QWidget &w, int colour)
 inline void clickBand(const QWidget &w, int band)
 {
     QTest::mouseClick(child<QWidget>(w, indexed("Sáv_pic", band)), Qt::LeftButton);
+}
+
+inline void verifyLoadState(const ResistorBandsWindow &w, const QVector<int> &colours, const QString &text)
+{
+    QCOMPARE(label(w, "Label1"), text);
+    QCOMPARE(label(w, "Label2"), QStringLiteral("1. Sáv"));
+    QCOMPARE(w.selectedBand(), 1);
+    for (int band = 1; band <= colours.size(); ++band) {
+        QCOMPARE(w.bandColour(band), colours[band - 1]);
+        QCOMPARE(shownColour(w, indexed("Sáv_pic", band)), colours[band - 1]);
+    }
+    QCOMPARE(offeredColours(w), QStringLiteral("xxxxxxxxxx..."));
+    QCOMPARE(markers(w, colours.size()), QStringLiteral("x").leftJustified(colours.size(), QLatin1Char('.')));
+    QVERIFY(child<QTimer>(w, QStringLiteral("Timer1"))->isActive());
+}
+
+// Rows for verifyColourClick: a band picked after the tolerance band, then a colour.
+inline void colourClickColumns()
+{
+    QTest::addColumn<int>("band");
+    QTest::addColumn<int>("colour");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<QString>("value");
+}
+
+inline void verifyColourClick(ResistorBandsWindow &w)
+{
+    QFETCH(int, band);
+    QFETCH(int, colour);
+    QFETCH(QString, name);
+    QFETCH(QString, offered);
+    QFETCH(QString, value);
+    const int n = w.bandCount();
+    clickBand(w, n);
+    clickBand(w, band);
+    QCOMPARE(w.selectedBand(), band);
+    QCOMPARE(markers(w, n), QString(n, QLatin1Char('.')).replace(band - 1, 1, QLatin1Char('x')));
+    QCOMPARE(label(w, "Label2"), name);
+    QCOMPARE(twips::left(child<QWidget>(w, QStringLiteral("Label2"))), twips::left(child<QWidget>(w, indexed("Nyíl", band))));
+    QCOMPARE(offeredColours(w), offered);
+    clickColour(w, colour);
+    QCOMPARE(w.bandColour(band), colour);
+    QCOMPARE(shownColour(w, indexed("Sáv_pic", band)), colour);
+    QCOMPARE(label(w, "Label1"), value);
 }
 
 } // namespace resistortest
