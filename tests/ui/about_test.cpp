@@ -25,26 +25,17 @@ private Q_SLOTS:
     void init() { env.playedSounds.clear(); env.openedUrls.clear(); }
     void cleanup() { KONDRIX_VERIFY_NO_SURPRISES(env); }
 
-    void opens_with_its_controls_version_and_sound()
+    void opens_with_version_running_timers_and_sound()
     {
         About a;
-        QCOMPARE(a.objectName(), QStringLiteral("About"));
-        QCOMPARE(a.windowTitle(), QString::fromUtf8(" Névjegy."));
-        QCOMPARE(child<QLabel>(a, "lblVersion")->text(), QString::fromUtf8("Verzió: 1.5.0"));
-        QVERIFY(!child<QLabel>(a, "lblDisclaimer")->text().isEmpty());
-        QVERIFY(child<QLabel>(a, "Label1")->text().startsWith(QStringLiteral("E-mail: ")));
-        QCOMPARE(child<QLabel>(a, "Label2")->text(), QStringLiteral("Honlap:"));
-        QCOMPARE(child<ClickLabel>(a, "Label2")->textColor(), QColor(0, 255, 255));
-        QCOMPARE(child<QPushButton>(a, "cmdSysInfo")->text(), QStringLiteral("&System Info..."));
-        QVERIFY(child<QPushButton>(a, "cmdOK")->isDefault());
-        for (const char *n : {"Image1", "Image2", "Picture1", "Picture2", "Line1", "lblTitle", "lblDescription"})
+        for (const char *n : {"Image1", "Image2", "Picture1", "Picture2", "Line1", "lblTitle",
+                              "lblDescription", "lblDisclaimer", "Label1", "Label2", "cmdOK", "cmdSysInfo"})
             QVERIFY2(a.findChild<QWidget *>(QLatin1String(n)), n);
-        QCOMPARE(child<QTimer>(a, "Timer1")->interval(), 150);
-        QCOMPARE(child<QTimer>(a, "Timer2")->interval(), 100);
+        QCOMPARE(child<QLabel>(a, "lblVersion")->text(), QString::fromUtf8("Verzió: 1.5.0"));
         QVERIFY(child<QTimer>(a, "Timer1")->isActive());
+        QVERIFY(child<QTimer>(a, "Timer2")->isActive());
         QCOMPARE(env.playedSounds.size(), 1);
         QVERIFY(env.playedSounds.first().endsWith(QStringLiteral("/Wav/about1.wav")));
-        QCOMPARE(a.size(), QSize(377, 265));
     }
 
     void viewport_grows_for_24_ticks_then_stops()
