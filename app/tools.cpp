@@ -1,6 +1,9 @@
 #include "app/toolregistry.h"
 #include "catalogs/frm_tranzisztor.h"
 #include "calculators/frm_trafo.h"
+#include "calculators/frm_bdh.h"
+#include "calculators/frm_oszt.h"
+#include "calculators/frm_rezgokor.h"
 #include "decoders/frm_r4.h"
 #include "decoders/frm_r5.h"
 
@@ -14,4 +17,7 @@ void registerTools(ToolRegistry &registry)
     registry.add(QStringLiteral("frm_trafo"), [] { return new frm_trafo; });
     registry.add(QStringLiteral("frm_R4"), [] { return new frm_R4; });
     registry.add(QStringLiteral("frm_R5"), [] { return new frm_R5; });
+    registry.add(QStringLiteral("frm_BDH"), [] { return new frm_BDH; });
+    registry.add(QStringLiteral("frm_rezgokor"), [] { return new frm_rezgokor; });
+    registry.add(QStringLiteral("frm_oszt"), [] { return new frm_oszt; });
 }

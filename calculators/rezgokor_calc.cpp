@@ -1,0 +1,57 @@
+#include "calculators/rezgokor_calc.h"
+
+#include <cmath>
+
+namespace rezgokor {
+namespace {
+bool usable(double v) { return v > 0 && std::isfinite(v); }
+} // namespace
+
+Outcome calculate(const bool ticked[3], const double value[3])
+{
+    Outcome out;
+    double &C = out.value[Capacitance], &L = out.value[Inductance], &F = out.value[Frequency];
+    C = value[Capacitance];
+    L = value[Inductance];
+    F = value[Frequency];
+    if (C == 0 && L == 0 && F == 0) {
+        out.hiba = true;
+        return out;
+    }
+    auto derive = [&](Row row, double a, double b, double result) {
+        if (a == 0 || b == 0) {
+            out.hiba = true;
+            return false;
+        }
+        if (usable(result)) {
+            out.value[row] = result;
+            out.derived[row] = true;
+        }
+        return true;
+    };
+    if (ticked[Capacitance] && ticked[Inductance]
+        && !derive(Frequency, C, L, 1 / (kTwoPi * std::sqrt(L * C))))
+        return out;
+    if (ticked[Capacitance] && ticked[Frequency]
+        && !derive(Inductance, C, F, (1 / std::pow(F * kTwoPi, 2)) / C))
+        return out;
+    if (ticked[Inductance] && ticked[Frequency]
+        && !derive(Capacitance, F, L, (1 / std::pow(F * kTwoPi, 2)) / L))
+        return out;
+    const double z = 1 / (C * (F * kTwoPi));
+    if (usable(z))
+        out.impedance = z;
+    return out;
+}
+
+double gainToDb(double au)
+{
+    return (std::log(au) * 20) / std::log(10.0);
+}
+
+double dbToGain(double db)
+{
+    return std::pow(10.0, db / 20);
+}
+
+} // namespace rezgokor

@@ -1,0 +1,224 @@
+#include "calculators/frm_oszt.h"
+#include "calcwindowtest.h"
+#include "support/windowtest.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <cmath>
+
+using namespace calctest;
+
+class FrmOsztTest : public QObject
+{
+    Q_OBJECT
+    WindowTestEnv env;
+    QPointer<frm_oszt> win;
+
+    QString text(const QString &name) const { return child<QLabel>(win, name)->text(); }
+    QString text(const char *name) const { return text(QLatin1String(name)); }
+    QLineEdit *box(int i) const { return child<QLineEdit>(win, QStringLiteral("Text(%1)").arg(i)); }
+    QLineEdit *boxPH(int i) const { return child<QLineEdit>(win, QStringLiteral("textPH(%1)").arg(i)); }
+    QScrollBar *bar(int i) const { return child<QScrollBar>(win, QStringLiteral("VScroll1(%1)").arg(i)); }
+    QScrollBar *barPH(int i) const { return child<QScrollBar>(win, QStringLiteral("scrollPH(%1)").arg(i)); }
+    void seek(int i) { child<QRadioButton>(win, QStringLiteral("Option1(%1)").arg(i))->click(); }
+    void seekPH(int i) { child<QRadioButton>(win, QStringLiteral("optPH(%1)").arg(i))->click(); }
+    static void clickArrow(QScrollBar *b, QStyle::SubControl arrow)
+    {
+        QStyleOptionSlider opt;
+        opt.initFrom(b);
+        opt.orientation = b->orientation();
+        opt.minimum = b->minimum();
+        opt.maximum = b->maximum();
+        opt.sliderPosition = b->sliderPosition();
+        opt.sliderValue = b->value();
+        opt.singleStep = b->singleStep();
+        opt.pageStep = b->pageStep();
+        opt.upsideDown = b->invertedAppearance();
+        opt.subControls = QStyle::SC_All;
+        const QRect r = b->style()->subControlRect(QStyle::CC_ScrollBar, &opt, arrow, b);
+        QTest::mouseClick(b, Qt::LeftButton, {}, r.center());
+    }
+    // U2 = U1 R2 / (R1 + R2) solved for the row, the values in base units.
+    void enter(const QStringList &typed)
+    {
+        for (int i = 0; i < 4; ++i)
+            if (!typed[i].isEmpty())
+                QTest::keyClicks(box(i), typed[i]);
+    }
+
+private Q_SLOTS:
+    void init() { (win = new frm_oszt)->show(); }
+    void cleanup()
+    {
+        delete win;
+        KONDRIX_VERIFY_NO_SURPRISES(env);
+    }
+
+    void loads_with_R2_and_RE_sought()
+    {
+        QCOMPARE(win->windowTitle(), QStringLiteral("Terheletlen feszültség osztó, párhuzamos kapcsolás"));
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(box(i)->isHidden(), i == 3);
+            QVERIFY(box(i)->text().isEmpty());
+            QCOMPARE(bar(i)->value(), 0);
+            QCOMPARE(bar(i)->isEnabled(), i != 3);
+        }
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(boxPH(i)->isHidden(), i == 2);
+            QCOMPARE(barPH(i)->isEnabled(), i != 2);
+            QCOMPARE(text(QStringLiteral("lblPH(%1)").arg(i)), QStringLiteral(" ohm"));
+        }
+        QCOMPARE(text("lbl_ME(0)") + text("lbl_ME(1)"), QStringLiteral(" V ohm"));
+        QVERIFY(child<QRadioButton>(win, QStringLiteral("Option1(3)"))->isChecked());
+        QVERIFY(child<QRadioButton>(win, QStringLiteral("optPH(2)"))->isChecked());
+        screenshot(win, QStringLiteral("frm_oszt_empty"));
+    }
+
+    void worked_example_and_prefix_steps()
+    {
+        seek(2);
+        bar(1)->setValue(3);
+        bar(3)->setValue(3);
+        QCOMPARE(text("lbl_ME(1)"), QStringLiteral("kilo ohm"));
+        enter({QStringLiteral("10"), QStringLiteral("4,7"), QString(), QStringLiteral("4.7")});
+        QCOMPARE(box(1)->text(), QStringLiteral("4.7"));
+        QCOMPARE(text("lblText(2)"), QStringLiteral("5"));
+        QCOMPARE(text("lbl_ME(2)"), QStringLiteral(" V"));
+        QCOMPARE(text("Label2"), QStringLiteral("P(R1)= 5,31914893617021 mili W"));
+        QCOMPARE(text("Label3"), QStringLiteral("P(R2)= 5,31914893617021 mili W"));
+        QCOMPARE(text("Label4"), QStringLiteral("I= 1,06382978723404 mili A"));
+        QCOMPARE(text("Label5"), QStringLiteral("Osztás= 2:1"));
+        QCOMPARE(text("Label6"), QStringLiteral("Osztás= - 6.0205999 dB"));
+        screenshot(win, QStringLiteral("frm_oszt"));
+
+        // One step of R2's scroller: 4,7 M; U2 = 10 * 4.7e6 / (4.7e6 + 4.7e3).
+        clickArrow(bar(3), QStyle::SC_ScrollBarSubLine);   // the upper arrow
+        QCOMPARE(bar(3)->value(), 6);
+        QCOMPARE(text("lbl_ME(3)"), QStringLiteral("mega ohm"));
+        const double u2 = 10 * 4.7e6 / (4.7e6 + 4.7e3);
+        QVERIFY(qAbs(text("lblText(2)").replace(QLatin1Char(','), QLatin1Char('.')).toDouble() / u2 - 1) < 1e-12);
+        clickArrow(bar(3), QStyle::SC_ScrollBarAddLine);
+        QCOMPARE(bar(3)->value(), 3);
+        bar(3)->setValue(4);   // a dragged thumb settles on a prefix
+        QCOMPARE(bar(3)->value(), 3);
+        QCOMPARE(text("lblText(2)"), QStringLiteral("5"));
+    }
+
+    void each_sought_quantity_data()
+    {
+        QTest::addColumn<int>("sought");
+        QTest::addColumn<QStringList>("typed");   // U1, R1, U2, R2 in V and ohm
+        QTest::addColumn<double>("expected");
+        QTest::addColumn<QString>("error");
+        const QString hiba = QStringLiteral("HIBA!!!!!!");
+        QTest::newRow("U1") << 0 << QStringList{"", "1000", "3.3", "2200"} << 3.3 * 3200 / 2200 << QString();
+        QTest::newRow("R1") << 1 << QStringList{"10", "", "5", "4700"} << 4700.0 << QString();
+        QTest::newRow("U2") << 2 << QStringList{"12", "3300", "", "1500"} << 12 * 1500 / 4800.0 << QString();
+        QTest::newRow("R2") << 3 << QStringList{"12", "10000", "5", ""} << 5 * 10000 / 7.0 << QString();
+        QTest::newRow("U1 = U2, R2") << 3 << QStringList{"5", "1000", "5", ""} << 0.0 << hiba;
+        QTest::newRow("U1 = U2, R1") << 1 << QStringList{"5", "", "5", "1000"} << 0.0 << hiba;
+        QTest::newRow("U2 > U1, R1") << 1 << QStringList{"5", "", "6", "1000"} << 0.0 << hiba;
+        QTest::newRow("U2 > U1, R2") << 3 << QStringList{"5", "1000", "6", ""} << 0.0 << hiba;
+    }
+    void each_sought_quantity()
+    {
+        QFETCH(int, sought);
+        QFETCH(QStringList, typed);
+        seek(sought);
+        enter(typed);
+        QFETCH(QString, error);
+        QCOMPARE(text("lbl_hiba"), error);
+        if (!error.isEmpty())
+            return;
+        QFETCH(double, expected);
+        const QString shown = text(QStringLiteral("lblText(%1)").arg(sought));
+        const double value = QString(shown).replace(QLatin1Char(','), QLatin1Char('.')).toDouble()
+                             * std::pow(10.0, bar(sought)->value());
+        QVERIFY2(qAbs(value / expected - 1) < 1e-12, qPrintable(shown));
+
+        // Clearing one typed value stops the calculation; results stay.
+        box(sought == 0 ? 1 : 0)->clear();
+        QCOMPARE(text(QStringLiteral("lblText(%1)").arg(sought)), shown);
+        // Another sought quantity empties every box.
+        seek((sought + 1) % 4);
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(box(i)->text().isEmpty());
+    }
+
+    void parallel_data()
+    {
+        QTest::addColumn<int>("sought");
+        QTest::addColumn<QStringList>("typed");   // R1, R2, RE
+        QTest::addColumn<int>("exponent");       // the scroller of the typed values
+        QTest::addColumn<double>("expected");
+        QTest::addColumn<QString>("error");
+        const QString hiba = QStringLiteral("HIBA !!!!!!");
+        QTest::newRow("RE of 1k 1k") << 2 << QStringList{"1", "1", ""} << 3 << 500.0 << QString();
+        QTest::newRow("RE of 4k7 2k2") << 2 << QStringList{"4.7", "2.2", ""} << 3 << 4.7e3 * 2.2e3 / 6.9e3 << QString();
+        QTest::newRow("R1") << 0 << QStringList{"", "1", "0.6"} << 3 << 1500.0 << QString();
+        QTest::newRow("R2") << 1 << QStringList{"1", "", "0.5"} << 6 << 1e6 << QString();
+        QTest::newRow("RE above R2") << 0 << QStringList{"", "500", "600"} << 0 << 0.0 << hiba;
+        QTest::newRow("RE equals R2") << 0 << QStringList{"", "500", "500"} << 0 << 0.0 << hiba;
+        QTest::newRow("RE equals R1") << 1 << QStringList{"500", "", "500"} << 0 << 0.0 << hiba;
+        QTest::newRow("below atto") << 2 << QStringList{"0.001", "0.001", ""} << -18 << 0.0 << hiba;
+    }
+    void parallel()
+    {
+        QFETCH(int, sought);
+        QFETCH(QStringList, typed);
+        QFETCH(int, exponent);
+        seekPH(sought);
+        for (int i = 0; i < 3; ++i) {
+            if (i == sought)
+                continue;
+            barPH(i)->setValue(exponent);
+            QTest::keyClicks(boxPH(i), typed[i]);
+        }
+        QFETCH(QString, error);
+        QCOMPARE(text("Label7"), error);
+        if (!error.isEmpty())
+            return;
+        QFETCH(double, expected);
+        const QString shown = text(QStringLiteral("lblEPH(%1)").arg(sought));
+        const double value = QString(shown).replace(QLatin1Char(','), QLatin1Char('.')).toDouble()
+                             * std::pow(10.0, barPH(sought)->value());
+        QVERIFY2(qAbs(value / expected - 1) < 1e-12, qPrintable(shown));
+        QCOMPARE(text(QStringLiteral("lblPH(%1)").arg(sought)),
+                 (barPH(sought)->value() == 3 ? QStringLiteral("kilo") : barPH(sought)->value() == 6 ? QStringLiteral("mega") : QString())
+                     + QStringLiteral(" ohm"));
+        seekPH(sought);
+        QVERIFY(text(QStringLiteral("lblEPH(%1)").arg(sought)).isEmpty());
+    }
+
+    void random_typing_never_breaks_it()
+    {
+        QRandomGenerator rng(77);
+        for (int round = 0; round < 2000; ++round) {
+            switch (rng.bounded(12)) {
+            case 0: seek(rng.bounded(4)); break;
+            case 1: seekPH(rng.bounded(3)); break;
+            case 2: bar(rng.bounded(4))->setValue(rng.bounded(-18, 19)); break;
+            case 3: barPH(rng.bounded(3))->setValue(rng.bounded(-18, 19)); break;
+            default: break;
+            }
+            QLineEdit *target = rng.bounded(2) ? box(rng.bounded(4)) : boxPH(rng.bounded(3));
+            const QString s = randomText(rng);
+            if (s.size() > 20 || rng.bounded(4) == 0)
+                target->setText(s);
+            else
+                typeText(target, s);
+            const QString bad = badNumberLabel(win);
+            QVERIFY2(bad.isEmpty(), qPrintable(s + QStringLiteral(" -> ") + bad));
+            for (int i = 0; i < 4; ++i)
+                QCOMPARE(bar(i)->value() % 3, 0);
+            if (rng.bounded(5) == 0)
+                target->clear();
+        }
+    }
+};
+
+KONDRIX_TEST_MAIN(FrmOsztTest)
+#include "frm_oszt_test.moc"

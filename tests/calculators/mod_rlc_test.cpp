@@ -1,0 +1,160 @@
+#include "calculators/mod_rlc.h"
+#include "calculators/rezgokor_calc.h"
+
+#include <gtest/gtest.h>
+#include <cmath>
+#include <limits>
+
+using namespace mod_RLC;
+
+namespace {
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kRel = 1e-9;   // the calculator's pi is good to about 3e-12
+
+::testing::AssertionResult near(double actual, double expected)
+{
+    if (std::fabs(actual - expected) <= kRel * std::fabs(expected))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << actual << " is not " << expected;
+}
+} // namespace
+
+TEST(Prefixes, TablesHoldTheThirteenPrefixes)
+{
+    FillTables();
+    FillTables();   // refilling writes the same contents
+    const char *const names[] = {"atto", "femto", "piko", "nano", "mikro", "mili", "",
+                                 "kilo", "Mega", "Giga", "Tera", "Peta", "Exa"};
+    const QString letters = QStringLiteral("afpnum KMGTPE");
+    for (int i = 0; i < kPrefixes; ++i) {
+        EXPECT_EQ(shortName(i), QLatin1String(names[i]));
+        EXPECT_EQ(letter(i), letters.at(i));
+        EXPECT_EQ(exponent(i), -18 + 3 * i);
+    }
+    EXPECT_EQ(unitSymbol(6, Ohm), QStringLiteral(" ohm"));
+    EXPECT_EQ(unitSymbol(6, Farad), QStringLiteral(" F"));
+    EXPECT_EQ(unitSymbol(2, Farad), QStringLiteral("pF"));
+    EXPECT_EQ(unitSymbol(4, Henry), QStringLiteral("uH"));
+    EXPECT_EQ(unitSymbol(8, Hertz), QStringLiteral("MHz"));
+    EXPECT_EQ(unitSymbol(7, Ohm), QStringLiteral("Kohm"));
+    EXPECT_EQ(unitSymbol(12, Hertz), QStringLiteral("EHz"));
+    // Outside the table: nothing, never a read beyond it.
+    EXPECT_EQ(unitSymbol(-1, Ohm), QString());
+    EXPECT_EQ(unitSymbol(13, Ohm), QString());
+    EXPECT_EQ(shortName(13), QString());
+}
+
+TEST(Prefixes, ScalingATypedNumber)
+{
+    EXPECT_TRUE(near(scale(22, 4), 2.2e-5));
+    EXPECT_TRUE(near(scale(4.7, 7), 4700));   // 4,7 typed with kilo
+    EXPECT_EQ(scale(3, 6), 3.0);
+    EXPECT_TRUE(near(scale(1, 0), 1e-18));
+}
+
+struct NormaliseCase { double v; double mantissa; int index; };
+
+TEST(Prefixes, NormalisationIntoOneToThousand)
+{
+    const NormaliseCase cases[] = {
+        {1000, 1, 7}, {999.999, 999.999, 6}, {1, 1, 6}, {0.001, 1, 5}, {47e-9, 47, 3},
+        {1e-9, 1, 3}, {1e18, 1, 12}, {1e-18, 1, 0}, {5032921.21043235, 5.03292121043235, 8},
+        {1e21, 1, 13}, {1e-21, 1, -1}, {std::numeric_limits<double>::denorm_min(), 4.94065645841247, -102}};
+    for (const NormaliseCase &c : cases) {
+        SCOPED_TRACE(c.v);
+        const auto n = qqq(c.v);
+        ASSERT_TRUE(n.has_value());
+        EXPECT_EQ(n->index, c.index);
+        EXPECT_GE(n->mantissa, 1.0);
+        EXPECT_LT(n->mantissa, 1000.0);
+        EXPECT_NEAR(n->mantissa, c.mantissa, 1e-12 * c.mantissa);
+    }
+    for (double bad : {0.0, -1.0, -0.0, std::numeric_limits<double>::infinity(),
+                       std::numeric_limits<double>::quiet_NaN()})
+        EXPECT_FALSE(qqq(bad).has_value()) << bad;
+}
+
+struct LcCase
+{
+    const char *name;
+    bool ticked[3];
+    double C, L, F;
+    bool hiba;
+    bool derived[3];
+};
+
+class LcCalculation : public testing::TestWithParam<LcCase>
+{};
+
+// Every derived value and the impedance against the textbook formulas.
+TEST_P(LcCalculation, AgreesWithTheClosedForms)
+{
+    const LcCase &c = GetParam();
+    const double in[3] = {c.C, c.L, c.F};
+    const rezgokor::Outcome r = rezgokor::calculate(c.ticked, in);
+    EXPECT_EQ(r.hiba, c.hiba);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(r.derived[i], c.derived[i]) << i;
+    if (c.hiba) {
+        EXPECT_FALSE(r.impedance.has_value());
+        return;
+    }
+    double C = c.C, L = c.L, F = c.F;
+    if (c.derived[rezgokor::Frequency])
+        F = 1 / (2 * kPi * std::sqrt(L * C));
+    if (c.derived[rezgokor::Inductance])
+        L = 1 / (std::pow(2 * kPi * F, 2) * C);
+    if (c.derived[rezgokor::Capacitance])
+        C = 1 / (std::pow(2 * kPi * F, 2) * L);
+    EXPECT_TRUE(near(r.value[0], C));
+    EXPECT_TRUE(near(r.value[1], L));
+    EXPECT_TRUE(near(r.value[2], F));
+    if (C > 0 && F > 0) {
+        ASSERT_TRUE(r.impedance.has_value());
+        EXPECT_TRUE(near(*r.impedance, 1 / (2 * kPi * F * C)));   // X_C
+        if (L > 0 && (c.derived[0] || c.derived[1] || c.derived[2]))
+            EXPECT_TRUE(near(*r.impedance, 2 * kPi * F * L));     // = X_L at resonance
+    } else {
+        EXPECT_FALSE(r.impedance.has_value());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pairs, LcCalculation,
+    testing::Values(
+        LcCase{"frequency_from_C_and_L", {true, true, false}, 100e-12, 10e-6, 0, false, {false, false, true}},
+        LcCase{"inductance_from_C_and_F", {true, false, true}, 100e-12, 0, 1e6, false, {false, true, false}},
+        LcCase{"capacitance_from_L_and_F", {false, true, true}, 0, 253e-6, 1e6, false, {true, false, false}},
+        LcCase{"all_three_chain", {true, true, true}, 47e-9, 1e-3, 5, false, {true, true, true}},
+        LcCase{"audio_range", {true, true, false}, 2.2e-6, 0.5, 0, false, {false, false, true}},
+        LcCase{"one_ticked_uses_read_values", {true, false, false}, 1e-9, 0, 1e3, false, {false, false, false}},
+        LcCase{"one_ticked_no_frequency", {true, false, false}, 1e-9, 0, 0, false, {false, false, false}},
+        LcCase{"all_zero", {true, true, false}, 0, 0, 0, true, {false, false, false}},
+        LcCase{"needed_inductance_zero", {true, true, false}, 1e-9, 0, 5, true, {false, false, false}},
+        LcCase{"needed_frequency_zero", {false, true, true}, 1e-9, 1e-3, 0, true, {false, false, false}},
+        LcCase{"pasted_negative_skips_root", {true, true, false}, -1e-9, 1e-3, 0, false, {false, false, false}},
+        LcCase{"overflowing_result_skipped", {true, true, false}, 1e-300, 1e-300, 0, false, {false, false, false}}),
+    [](const testing::TestParamInfo<LcCase> &i) { return std::string(i.param.name); });
+
+TEST(LcCalculation, SkippedStepLeavesZeroForTheNextOne)
+{
+    // A pasted negative capacitance has no root: F stays 0, and the next
+    // derivation, which needs F, reports the error.
+    const bool all[3] = {true, true, true};
+    const double in[3] = {-1e-9, 1e-3, 0};
+    const rezgokor::Outcome r = rezgokor::calculate(all, in);
+    EXPECT_TRUE(r.hiba);
+    EXPECT_FALSE(r.derived[rezgokor::Frequency]);
+}
+
+TEST(GainAndDecibels, BothWaysAgreeWithTwentyLog10)
+{
+    for (double au : {2.0, 10.0, 0.5, 1.0, 1e-6, 123456.0, 1e300}) {
+        SCOPED_TRACE(au);
+        const double db = rezgokor::gainToDb(au);
+        EXPECT_NEAR(db, 20 * std::log10(au), 1e-12 * std::max(1.0, std::fabs(db)));
+        EXPECT_TRUE(near(rezgokor::dbToGain(db), au));
+    }
+    EXPECT_TRUE(near(rezgokor::dbToGain(-6), std::pow(10.0, -0.3)));
+    EXPECT_FALSE(std::isfinite(rezgokor::dbToGain(7000)));   // beyond the double range
+}
