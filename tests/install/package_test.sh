@@ -62,7 +62,8 @@ env -u XDG_CONFIG_HOME QT_QPA_PLATFORM=offscreen HOME="$tmp/home" XDG_RUNTIME_DI
 DEBIAN_FRONTEND=noninteractive apt-get purge "${apt_opts[@]}" kondrix >"$tmp/apt.log" 2>&1 \
   || { cat "$tmp/apt.log"; fail "apt-get purge"; }
 for f in $listed; do
-  case $f in /usr|/usr/bin|/usr/lib|/usr/share|/usr/share/*/|/usr/share/applications|/usr/share/metainfo|/usr/share/icons*/apps|/usr/share/icons|/usr/share/icons/hicolor|/usr/share/icons/hicolor/*) [ -d "$f" ] && continue ;; esac
+  # folders shared with other packages (/usr/share/applications, ...) stay
+  [ -d "$f" ] && [ ! -L "$f" ] && [ "$f" != /usr/lib/kondrix ] && continue
   [ ! -e "$f" ] && [ ! -L "$f" ] || fail "$f left after removal"
 done
 [ ! -e /usr/lib/kondrix ] || fail "/usr/lib/kondrix left after removal"
