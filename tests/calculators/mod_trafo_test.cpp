@@ -196,22 +196,19 @@ TEST_F(TrafoSettingsOnDisk, SaveGoesWhereTheNextStartReads)
         {"user copy shadows a writable folder", true, true, true},
         {"user copy of a read-only install", false, true, true},
     };
+    const QByteArray shipped = textfile::encode(file("hatásfok|80| 1 |80|85|vasmag| 0 "));
+    const auto put = [](const QString &path, const QByteArray &bytes) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+    };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         resetSettings();
         QDir(userDir()).removeRecursively();
-        QFile::remove(iniPath());
-        const QString shipped = file("hatásfok|80| 1 |80|85|vasmag| 0 ");
-        QFile app(iniPath());
-        ASSERT_TRUE(app.open(QIODevice::WriteOnly));
-        app.write(textfile::encode(shipped));
-        app.close();
-        if (c.userCopy) {
-            QDir().mkpath(userDir());
-            QFile u(userIni());
-            ASSERT_TRUE(u.open(QIODevice::WriteOnly));
-            u.write(textfile::encode(file("hatásfok|85| 1 |80|85|vasmag| 1 ")));
-        }
+        ASSERT_TRUE(put(iniPath(), shipped));
+        if (c.userCopy)
+            ASSERT_TRUE(put(userIni(), textfile::encode(file("hatásfok|85| 1 |80|85|vasmag| 1 "))));
         appdir::setPath(c.appDirWritable ? dir.path() : iniPath() + QStringLiteral("/x"));
 
         loadSettingsFile();
@@ -221,7 +218,7 @@ TEST_F(TrafoSettingsOnDisk, SaveGoesWhereTheNextStartReads)
         ASSERT_TRUE(saveSettingsFile(&error)) << error.toStdString();
         EXPECT_EQ(QFileInfo::exists(userIni()), c.expectInUserDir);
         // The shipped file is replaced only in a portable copy.
-        EXPECT_EQ(readBytes(iniPath()) == textfile::encode(shipped), c.expectInUserDir);
+        EXPECT_EQ(readBytes(iniPath()) == shipped, c.expectInUserDir);
 
         resetSettings();
         loadSettingsFile();
