@@ -10,6 +10,8 @@ int main(int argc, char *argv[])
                                             .arg(KONDRIX_VERSION_MAJOR)
                                             .arg(KONDRIX_VERSION_MINOR)
                                             .arg(KONDRIX_VERSION_PATCH));
+    // Ties the windows to the installed menu entry and its icon (Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("hu.kondrix.Kondrix"));
     frm_head w;
     w.show();
     return app.exec();

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cmath>
 #include <optional>
@@ -242,10 +243,40 @@ bool hasUnsavedSettings()
     return g_unsaved;
 }
 
+namespace {
+const QString kIniName = QStringLiteral("\\trafo.ini");
+
+QString userIniPath()
+{
+    const QString dir = appdir::userConfigPath();
+    return dir.isEmpty() ? QString() : appdir::resolve(dir, kIniName);
+}
+
+// Replaces path in one step; a file that cannot be written completely leaves
+// the old one in place.
+bool writeAtomically(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    QSaveFile f(path);
+    // Unbuffered: a short write (full disk) shows at write() and the old file
+    // is kept; buffered, it would only surface in commit(), which renames the
+    // cut file into place regardless.
+    return f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && WriteSettings(f, settings())
+           && f.error() == QFileDevice::NoError && f.commit();
+}
+} // namespace
+
+QString settingsFilePath()
+{
+    const QString user = userIniPath();
+    return appdir::fileExists(user) ? user : appdir::file(kIniName);
+}
+
 void loadSettingsFile()
 {
     if (!g_unsaved) {
-        QFile f(appdir::file(QStringLiteral("\\trafo.ini")));
+        QFile f(settingsFilePath());
         if (f.open(QIODevice::ReadOnly))
             ReadSettings(f, &settings());
     }
@@ -254,21 +285,34 @@ void loadSettingsFile()
 
 bool saveSettingsFile(QString *error)
 {
-    const QString path = appdir::file(QStringLiteral("\\trafo.ini"));
-    QSaveFile f(path);
-    // Unbuffered: a short write (full disk) shows at write() and the old file
-    // is kept; buffered, it would only surface in commit(), which renames the
-    // cut file into place regardless.
-    const bool ok = !path.isEmpty() && f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-                    && WriteSettings(f, settings()) && f.error() == QFileDevice::NoError
-                    && f.commit();
+    const QString user = userIniPath();
+    QStringList targets;
+    // Once the user has a copy, loading reads that one: a save anywhere else
+    // would be hidden behind it at the next start.
+    if (appdir::fileExists(user))
+        targets << user;
+    else
+        targets << appdir::file(kIniName) << user;
+
+    bool ok = false;
+    QStringList tried;
+    for (const QString &path : std::as_const(targets)) {
+        if (path.isEmpty())
+            continue;
+        if (path == user)
+            QDir().mkpath(QFileInfo(user).path());
+        ok = writeAtomically(path);
+        if (ok)
+            break;
+        tried << QDir::toNativeSeparators(path);
+    }
     g_unsaved = !ok;
     if (!ok && error) {
         *error = QStringLiteral("A beállítások mentése nem sikerült:\n%1\n\n"
                                 "Lehet, hogy a mappa írásvédett, vagy megtelt a lemez. "
                                 "A régi fájl változatlan maradt; a most beállított értékek "
                                 "a program bezárásáig érvényesek.")
-                     .arg(QDir::toNativeSeparators(path));
+                     .arg(tried.join(QLatin1Char('\n')));
     }
     Q_EMIT Notifier::instance()->settingsSaved();
     return ok;

@@ -77,12 +77,17 @@ QString numberForm(double v);
 Settings &settings();
 void resetSettings();   // back to the built-in values (tests)
 
-// Reads / replaces appdir "\trafo.ini". Loading skips the file while a
-// failed save still holds changes only in memory, so that re-opening a window
-// does not throw them away. Saving is atomic: on failure the old file stays
-// as it was and error holds a Hungarian explanation.
+// Reads / replaces "\trafo.ini". The user's copy in appdir::userConfigPath()
+// is the file in use when it exists; otherwise the application directory's.
+// A save replaces the file in use, and falls back to the user's folder when
+// the application directory cannot take it (an installed, read-only copy).
+// Loading skips the file while a failed save still holds changes only in
+// memory, so that re-opening a window does not throw them away. Saving is
+// atomic: on failure the old file stays as it was and error holds a
+// Hungarian explanation.
 void loadSettingsFile();
 bool saveSettingsFile(QString *error);
+QString settingsFilePath();   // the file that loading reads
 bool hasUnsavedSettings();
 
 // Notifies the open windows: settingsChanged when η or K changed (labels),

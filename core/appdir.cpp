@@ -3,10 +3,17 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace appdir {
 namespace {
 QString &overridePath()
+{
+    static QString p;
+    return p;
+}
+
+QString &overrideConfigPath()
 {
     static QString p;
     return p;
@@ -70,6 +77,21 @@ QString resolve(const QString &base, const QString &relative)
 QString file(const QString &relative)
 {
     return resolve(path(), relative);
+}
+
+QString userConfigPath()
+{
+    if (!overrideConfigPath().isEmpty())
+        return overrideConfigPath();
+    // Fixed folder name rather than AppConfigLocation, which would follow
+    // whatever application name the running program set.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/kondrix");
+}
+
+void setUserConfigPath(const QString &dir)
+{
+    overrideConfigPath() = dir;
 }
 
 bool fileExists(const QString &p)

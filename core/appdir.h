@@ -21,6 +21,12 @@ QString file(const QString &relative);
 // As file(), below an explicit base directory.
 QString resolve(const QString &base, const QString &relative);
 
+// The user's own configuration folder of the program (~/.config/kondrix),
+// for settings that cannot be kept in a read-only application directory.
+// The folder may not exist yet.
+QString userConfigPath();
+void setUserConfigPath(const QString &dir);   // tests; an empty text restores the default
+
 // True for an existing file, hidden and read-only ones included; false for a
 // directory.
 bool fileExists(const QString &path);

@@ -186,8 +186,10 @@ private Q_SLOTS:
         enter("12", "2");
         frm_option_1 *o = openSettings();
         click(o, "Opt1(1)");
-        // The application folder is now a regular file: not even root can create anything in it.
+        // The application folder and the user's folder are now below a regular
+        // file: not even root can create anything in them.
         appdir::setPath(env.appDir() + QStringLiteral("/trafo.ini"));
+        appdir::setUserConfigPath(env.appDir() + QStringLiteral("/trafo.ini/kondrix"));
         QString said;
         env.expectModal([&](QWidget *m) {
             if (auto *msg = qobject_cast<QMessageBox *>(m))
@@ -202,6 +204,7 @@ private Q_SLOTS:
 
         // Back in a writable folder the kept settings, not the old file, are what get saved.
         appdir::setPath(env.appDir());
+        appdir::setUserConfigPath(env.userConfigDir());
         o = openSettings();
         QVERIFY(checked(o, "Opt1(1)"));
         o->close();

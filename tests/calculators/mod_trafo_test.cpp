@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <csignal>
@@ -156,11 +157,79 @@ INSTANTIATE_TEST_SUITE_P(
 class TrafoSettingsOnDisk : public ::testing::Test
 {
 protected:
-    void SetUp() override { resetSettings(), appdir::setPath(dir.path()); }
-    void TearDown() override { appdir::setPath(QString()), resetSettings(); }
+    void SetUp() override
+    {
+        resetSettings();
+        appdir::setPath(dir.path());
+        appdir::setUserConfigPath(userDir());
+    }
+    void TearDown() override
+    {
+        appdir::setPath(QString());
+        appdir::setUserConfigPath(QString());
+        resetSettings();
+    }
     QString iniPath() const { return dir.filePath(QStringLiteral("trafo.ini")); }
+    QString userDir() const { return home.filePath(QStringLiteral("kondrix")); }
+    QString userIni() const { return userDir() + QStringLiteral("/trafo.ini"); }
     QTemporaryDir dir;
+    QTemporaryDir home;
 };
+
+// Where a save lands and what the next start reads. An unwritable
+// application directory is stood in for by a path below a regular file:
+// tests run as root in CI, and root writes into a directory whatever its
+// permission bits say, but not even root can create a file inside a file.
+// The install test checks the same with real permissions, as another user.
+TEST_F(TrafoSettingsOnDisk, SaveGoesWhereTheNextStartReads)
+{
+    struct Case
+    {
+        const char *name;
+        bool appDirWritable;
+        bool userCopy;
+        bool expectInUserDir;
+    };
+    const Case cases[] = {
+        {"portable copy", true, false, false},
+        {"read-only install", false, false, true},
+        {"user copy shadows a writable folder", true, true, true},
+        {"user copy of a read-only install", false, true, true},
+    };
+    const QByteArray shipped = textfile::encode(file("hatásfok|80| 1 |80|85|vasmag| 0 "));
+    const auto put = [](const QString &path, const QByteArray &bytes) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        resetSettings();
+        QDir(userDir()).removeRecursively();
+        ASSERT_TRUE(put(iniPath(), shipped));
+        if (c.userCopy)
+            ASSERT_TRUE(put(userIni(), textfile::encode(file("hatásfok|85| 1 |80|85|vasmag| 1 "))));
+        appdir::setPath(c.appDirWritable ? dir.path() : iniPath() + QStringLiteral("/x"));
+
+        loadSettingsFile();
+        EXPECT_EQ(settings().eta.text(), c.userCopy ? "85" : "80");
+        settings().eta = Efficiency::fromNumber(70);
+        QString error;
+        ASSERT_TRUE(saveSettingsFile(&error)) << error.toStdString();
+        EXPECT_EQ(QFileInfo::exists(userIni()), c.expectInUserDir);
+        // The shipped file is replaced only in a portable copy.
+        EXPECT_EQ(readBytes(iniPath()) == shipped, c.expectInUserDir);
+
+        resetSettings();
+        loadSettingsFile();
+        EXPECT_EQ(settings().eta.display(), " 70 ");
+        // (the stand-in for a read-only folder has no file to read the list from)
+        const bool shippedRead = c.appDirWritable || c.userCopy;
+        EXPECT_EQ(settings().efficiencies, shippedRead ? QStringList({"80", "85"}) : Settings::defaultEfficiencies());
+        EXPECT_EQ(settings().K, c.userCopy ? kEiK : kHipersilK);
+        appdir::setPath(dir.path());
+    }
+}
 
 TEST_F(TrafoSettingsOnDisk, FullDiskKeepsTheOldFile)
 {
@@ -183,6 +252,8 @@ TEST_F(TrafoSettingsOnDisk, FullDiskKeepsTheOldFile)
     EXPECT_TRUE(error.contains(QStringLiteral("nem sikerült"))) << error.toStdString();
     EXPECT_EQ(readBytes(iniPath()), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("trafo.ini")});
+    // The user's folder was tried too and holds no cut file either.
+    EXPECT_TRUE(QDir(userDir()).entryList(QDir::Files).isEmpty());
     EXPECT_TRUE(hasUnsavedSettings());
     ASSERT_TRUE(saveSettingsFile(&error));
     EXPECT_FALSE(hasUnsavedSettings());

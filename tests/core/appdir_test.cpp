@@ -62,4 +62,16 @@ TEST(AppDir, OverrideAndDefault)
     EXPECT_EQ(appdir::path(), "/tmp/kondrix-x");
     appdir::setPath(QString());
     EXPECT_FALSE(appdir::path().isEmpty());
+
+    // The user's folder follows the desktop's configuration home.
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", "/tmp/kondrix-home/.config");
+    EXPECT_EQ(appdir::userConfigPath(), "/tmp/kondrix-home/.config/kondrix");
+    appdir::setUserConfigPath("/tmp/kondrix-y");
+    EXPECT_EQ(appdir::userConfigPath(), "/tmp/kondrix-y");
+    appdir::setUserConfigPath(QString());
+    if (saved.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", saved);
 }

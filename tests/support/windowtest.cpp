@@ -43,6 +43,7 @@ WindowTestEnv::~WindowTestEnv()
         QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     sound::setPlayer({});
     appdir::setPath(QString());
+    appdir::setUserConfigPath(QString());
 }
 
 void WindowTestEnv::resetAppDir()
@@ -50,6 +51,13 @@ void WindowTestEnv::resetAppDir()
     m_dir = std::make_unique<QTemporaryDir>();
     copyTree(QStringLiteral(KONDRIX_SOURCE_DATA), m_dir->path());
     appdir::setPath(m_dir->path());
+    m_config = std::make_unique<QTemporaryDir>();
+    appdir::setUserConfigPath(m_config->path() + QStringLiteral("/kondrix"));
+}
+
+QString WindowTestEnv::userConfigDir() const
+{
+    return m_config->path() + QStringLiteral("/kondrix");
 }
 
 QString WindowTestEnv::appDir() const

@@ -22,9 +22,11 @@ public:
     WindowTestEnv();
     ~WindowTestEnv() override;
 
-    // Fresh application directory holding a copy of the shipped data.
+    // Fresh application directory holding a copy of the shipped data, and a
+    // fresh, empty user configuration folder.
     void resetAppDir();
     QString appDir() const;
+    QString userConfigDir() const;
     // Writes bytes to a file under the application directory.
     void writeFile(const QString &relative, const QByteArray &bytes);
     void removeFile(const QString &relative);
@@ -45,6 +47,7 @@ private:
     void watch();
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<QTemporaryDir> m_config;
     QTimer m_watchdog;
     std::function<void(QWidget *)> m_expected;
     QStringList m_problems;

@@ -10,7 +10,7 @@ IM=/usr/bin/convert
 
 python3 "$HERE/gen_svg.py" "$SVG"
 
-mkdir -p "$ROOT/app/res/icons" "$ROOT/ui/res" "$ROOT/calculators/res" "$ROOT/data/Wav"
+mkdir -p "$ROOT/packaging/icons" "$ROOT/app/res/icons" "$ROOT/ui/res" "$ROOT/calculators/res" "$ROOT/data/Wav"
 
 # strip metadata (timestamps) so re-runs give identical files
 png() { # svg out w h
@@ -23,6 +23,10 @@ for n in $(seq -w 1 17); do
     png "$SVG/icon_$n.svg" "$ROOT/app/res/icons/$n.png" 32 32
 done
 png "$SVG/kondrix.svg"        "$ROOT/app/res/kondrix.png"               64 64
+# desktop icon sizes (the SVG itself is installed as the scalable one)
+for s in 16 22 24 32 48 64 128 256; do
+    png "$SVG/kondrix.svg" "$ROOT/packaging/icons/$s.png" "$s" "$s"
+done
 png "$SVG/trafo_settings.svg" "$ROOT/calculators/res/trafo_settings.png" 32 32
 
 # opaque pictures for the About window

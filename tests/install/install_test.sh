@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Installs this build into a temporary prefix and checks it as a desktop and a
+# user meet it: the layout, the desktop entry and metainfo validators, a start
+# from bin/kondrix, and settings saved by a user who cannot write the
+# installed application directory.
+# Usage: install_test.sh BUILD_DIR OPEN_WATCH INSTALLED_SETTINGS_TEST
+set -euo pipefail
+build=$1 watch=$2 probe=$3
+id=hu.kondrix.Kondrix
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+tmp=$(mktemp -d)
+trap 'chmod -R u+w "$tmp" 2>/dev/null; rm -rf "$tmp"' EXIT
+chmod 755 "$tmp"
+prefix=$tmp/prefix
+app=$prefix/lib/kondrix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+[ -L "$prefix/bin/kondrix" ] || fail "bin/kondrix is not a link"
+[ "$(readlink -f "$prefix/bin/kondrix")" = "$(readlink -f "$app/kondrix")" ] || fail "bin/kondrix does not lead to $app/kondrix"
+for f in lib/kondrix/trafo.ini lib/kondrix/help.htm lib/kondrix/Tranzisztor/f00.txt \
+         share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+         share/icons/hicolor/scalable/apps/$id.svg; do
+  [ -f "$prefix/$f" ] || fail "missing $f"
+done
+for size in 16 22 24 32 48 64 128 256; do
+  png=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
+  [ -f "$png" ] || fail "missing icon $png"
+  # width and height from the PNG header
+  [ "$(od -An -tu1 -j16 -N8 "$png" | tr -s ' ' | sed 's/^ //')" = "0 0 $((size >> 8)) $((size & 255)) 0 0 $((size >> 8)) $((size & 255))" ] \
+    || fail "$png is not ${size}x${size}"
+done
+
+# The validators: any remark counts (desktop-file-validate exits 0 on hints).
+out=$(desktop-file-validate "$prefix/share/applications/$id.desktop" 2>&1) || fail "desktop entry: $out"
+[ -z "$out" ] || fail "desktop entry: $out"
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail "metainfo"
+
+# Started through the link, the program reads its settings from lib/kondrix.
+mkdir -p "$tmp/home" "$tmp/run"
+chmod 700 "$tmp/run"
+env -u XDG_CONFIG_HOME QT_QPA_PLATFORM=offscreen HOME="$tmp/home" XDG_RUNTIME_DIR="$tmp/run" \
+  "$watch" "$app" trafo.ini 60 "$prefix/bin/kondrix" || fail "bin/kondrix did not start with its data"
+
+# A user who cannot write the application directory. Root writes into any
+# folder whatever its permission bits, so as root the check runs as the
+# unprivileged user nobody, to whom the root-owned install is read-only just
+# as /usr/lib/kondrix is to a desktop user; otherwise the folder loses its
+# write bits. The test program is copied out of the build folder so that
+# nobody can reach it.
+home=$tmp/user
+mkdir -p "$home" "$tmp/user-run"
+chmod 700 "$tmp/user-run"
+cp "$probe" "$tmp/installed_settings_test"
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+  chown 65534:65534 "$home" "$tmp/user-run"
+  as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+else
+  chmod -R a-w "$app"
+fi
+before=$(sha256sum "$app/trafo.ini")
+(cd "$tmp" && env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME \
+   HOME="$home" XDG_RUNTIME_DIR="$tmp/user-run" QT_QPA_PLATFORM=offscreen KONDRIX_INSTALLED_APPDIR="$app" \
+   "${as_user[@]}" "$tmp/installed_settings_test") || fail "settings in a read-only install"
+[ "$(sha256sum "$app/trafo.ini")" = "$before" ] || fail "the installed trafo.ini changed"
+[ -f "$home/.config/kondrix/trafo.ini" ] || fail "no trafo.ini in the user's folder"
+echo "install_test: passed"

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Makes the Debian package from this build, installs it with apt, checks what
+# it put on the system and that the program starts, then removes it and checks
+# that nothing is left.
+# Usage: package_test.sh BUILD_DIR OPEN_WATCH
+set -euo pipefail
+build=$1 watch=$2
+id=hu.kondrix.Kondrix
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "SKIP: installing a package needs root"
+  exit 77
+fi
+# One package test at a time on this machine (several build folders may run it).
+exec 9>/tmp/kondrix-package-test.lock
+flock 9
+if dpkg-query -W -f='${Status}' kondrix 2>/dev/null | grep -q "ok installed"; then
+  echo "SKIP: a kondrix package is already installed here; it is left alone"
+  exit 77
+fi
+
+tmp=$(mktemp -d)
+apt_opts=(-y -qq -o DPkg::Lock::Timeout=600)
+cleanup() {
+  DEBIAN_FRONTEND=noninteractive apt-get purge "${apt_opts[@]}" kondrix >/dev/null 2>&1 || true
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+(cd "$build" && cpack -G DEB -B "$tmp/out") >"$tmp/cpack.log" 2>&1 || { cat "$tmp/cpack.log"; fail "cpack"; }
+deb=$(echo "$tmp"/out/kondrix_*.deb)
+[ -f "$deb" ] || fail "no package made"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+grep -q "libqt6widgets6" <<<"$depends" || fail "dependencies not found by dpkg-shlibdeps"
+
+DEBIAN_FRONTEND=noninteractive apt-get install "${apt_opts[@]}" --no-install-recommends "$deb" >"$tmp/apt.log" 2>&1 \
+  || { cat "$tmp/apt.log"; fail "apt-get install"; }
+listed=$(dpkg -L kondrix)
+expected=(/usr/bin/kondrix /usr/lib/kondrix/kondrix /usr/lib/kondrix/trafo.ini
+          /usr/share/applications/$id.desktop /usr/share/metainfo/$id.metainfo.xml
+          /usr/share/icons/hicolor/scalable/apps/$id.svg)
+for size in 16 22 24 32 48 64 128 256; do
+  expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+for f in "${expected[@]}"; do
+  grep -qx "$f" <<<"$listed" || fail "dpkg -L does not list $f"
+done
+echo "dpkg -L lists the program, desktop entry, metainfo and ${#expected[@]} files checked"
+
+# The menu entry starts what the package installed.
+desktop=/usr/share/applications/$id.desktop
+desktop-file-validate "$desktop" || fail "installed desktop entry"
+exec_cmd=$(sed -n 's/^Exec=//p' "$desktop")
+[ "$(command -v "$exec_cmd")" = /usr/bin/kondrix ] || fail "Exec=$exec_cmd is not /usr/bin/kondrix"
+mkdir -p "$tmp/home" "$tmp/run"
+chmod 700 "$tmp/run"
+env -u XDG_CONFIG_HOME QT_QPA_PLATFORM=offscreen HOME="$tmp/home" XDG_RUNTIME_DIR="$tmp/run" \
+  "$watch" /usr/lib/kondrix trafo.ini 60 /usr/bin/kondrix || fail "the installed program did not start with its data"
+
+DEBIAN_FRONTEND=noninteractive apt-get purge "${apt_opts[@]}" kondrix >"$tmp/apt.log" 2>&1 \
+  || { cat "$tmp/apt.log"; fail "apt-get purge"; }
+for f in $listed; do
+  # folders shared with other packages (/usr/share/applications, ...) stay
+  [ -d "$f" ] && [ ! -L "$f" ] && [ "$f" != /usr/lib/kondrix ] && continue
+  [ ! -e "$f" ] && [ ! -L "$f" ] || fail "$f left after removal"
+done
+[ ! -e /usr/lib/kondrix ] || fail "/usr/lib/kondrix left after removal"
+! dpkg-query -W kondrix >/dev/null 2>&1 || fail "dpkg still knows the package"
+echo "package_test: passed"
