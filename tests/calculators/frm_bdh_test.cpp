@@ -122,6 +122,7 @@ private Q_SLOTS:
 
     void random_typing_never_breaks_it()
     {
+        QSet<QString> seen;   // the runs must reach real conversions
         QRandomGenerator rng(9);
         for (int round = 0; round < 3000; ++round) {
             if (rng.bounded(8) == 0)
@@ -133,6 +134,7 @@ private Q_SLOTS:
                 typeText(input(), s);
             if (rng.bounded(3) == 0)
                 input()->clear();
+            seen.insert(text("lbl_Dec"));
             const QString bad = badNumberLabel(win);
             QVERIFY2(bad.isEmpty(), qPrintable(s + QStringLiteral(" -> ") + bad));
             // Whatever the input, the three results agree with each other.
@@ -140,6 +142,7 @@ private Q_SLOTS:
             if (win->source() == 1 && !hex.isEmpty())
                 QCOMPARE(hex.toULongLong(nullptr, 16), bin.toULongLong(nullptr, 2));
         }
+        QVERIFY2(seen.size() > 100, qPrintable(QString::number(seen.size())));
     }
 };
 

@@ -189,12 +189,14 @@ private Q_SLOTS:
         QCOMPARE(text(QStringLiteral("lblPH(%1)").arg(sought)),
                  (barPH(sought)->value() == 3 ? QStringLiteral("kilo") : barPH(sought)->value() == 6 ? QStringLiteral("mega") : QString())
                      + QStringLiteral(" ohm"));
-        seekPH(sought);
+        seekPH((sought + 1) % 3);   // another choice empties the results and boxes
         QVERIFY(text(QStringLiteral("lblEPH(%1)").arg(sought)).isEmpty());
+        QVERIFY(boxPH(sought)->text().isEmpty());
     }
 
     void random_typing_never_breaks_it()
     {
+        QSet<QString> seen;   // the runs must reach real calculations
         QRandomGenerator rng(77);
         for (int round = 0; round < 2000; ++round) {
             switch (rng.bounded(12)) {
@@ -210,6 +212,7 @@ private Q_SLOTS:
                 target->setText(s);
             else
                 typeText(target, s);
+            seen.insert(text("Label4") + text("lbl_hiba") + text("Label7") + text("lblEPH(0)") + text("lblEPH(1)") + text("lblEPH(2)"));
             const QString bad = badNumberLabel(win);
             QVERIFY2(bad.isEmpty(), qPrintable(s + QStringLiteral(" -> ") + bad));
             for (int i = 0; i < 4; ++i)
@@ -217,6 +220,7 @@ private Q_SLOTS:
             if (rng.bounded(5) == 0)
                 target->clear();
         }
+        QVERIFY2(seen.size() > 50, qPrintable(QString::number(seen.size())));
     }
 };
 

@@ -121,6 +121,10 @@ private Q_SLOTS:
             QCOMPARE(text("Label9"), impedance);
         QVERIFY(text("Label9").startsWith(QStringLiteral("Impedancia: ")));
         QVERIFY(text("lbl_hiba").isEmpty());
+        if (row == 3) {
+            type(4, QStringLiteral("2")), type(5, QStringLiteral("-6"));
+            screenshot(win, QStringLiteral("frm_rezgokor_result"));
+        }
     }
 
     void all_three_ticked_run_in_turn()
@@ -199,6 +203,7 @@ private Q_SLOTS:
 
     void random_typing_never_breaks_it()
     {
+        QSet<QString> seen;   // the runs must reach real calculations
         QRandomGenerator rng(45);
         for (int round = 0; round < 1500; ++round) {
             if (rng.bounded(6) == 0)
@@ -213,6 +218,7 @@ private Q_SLOTS:
                 typeText(box(n), s);
             if (rng.bounded(3) == 0)
                 calculate();
+            seen.insert(text("Label9") + text("Label7") + text("Label8"));
             const QString bad = badNumberLabel(win);
             QVERIFY2(bad.isEmpty(), qPrintable(s + QStringLiteral(" -> ") + bad));
             for (int b = 1; b <= 3; ++b)
@@ -222,6 +228,7 @@ private Q_SLOTS:
             if (rng.bounded(10) == 0)
                 box(n)->clear();
         }
+        QVERIFY2(seen.size() > 100, qPrintable(QString::number(seen.size())));
     }
 };
 
