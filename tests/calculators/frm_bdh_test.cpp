@@ -1,10 +1,12 @@
 #include "calculators/frm_bdh.h"
-#include "app/toolregistry.h"
+#include "app/frm_head.h"
 #include "calcwindowtest.h"
 #include "support/windowtest.h"
 #include "ui/controls.h"
 
+#include <QAction>
 #include <QLineEdit>
+#include <QToolBar>
 #include <QPushButton>
 
 using namespace calctest;
@@ -45,10 +47,17 @@ private Q_SLOTS:
         QCOMPARE(fill(0).alpha(), 0);
         QCOMPARE(child<QWidget>(win, QStringLiteral("Frame5"))->property("title").toString(),
                  QStringLiteral("Hexadecimélis"));
-        ToolRegistry registry;
-        registerTools(registry);
-        QVERIFY(registry.has(ToolRegistry::windowForTag(QStringLiteral("BDH"))));
         screenshot(win, QStringLiteral("frm_BDH"));
+    }
+
+    void toolbar_opens_the_three_calculators()
+    {
+        frm_head h;
+        auto *bar = h.findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+        for (const char *tag : {"BDH", "FLC", "oszt"}) {
+            h.Toolbar1_ButtonClick(bar->findChild<QAction *>(QLatin1String(tag)));
+            QVERIFY2(h.openTool(ToolRegistry::windowForTag(QLatin1String(tag))), tag);
+        }
     }
 
     // The conversions themselves are covered by the logic tables; here the
