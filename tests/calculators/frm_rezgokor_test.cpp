@@ -194,7 +194,7 @@ private Q_SLOTS:
     {
         QSet<QString> seen;   // the runs must reach real calculations
         QRandomGenerator rng(45);
-        for (int round = 0; round < 1500; ++round) {
+        for (int round = 0; round < 2500; ++round) {
             if (rng.bounded(6) == 0)
                 check(1 + rng.bounded(3))->click();
             if (rng.bounded(8) == 0)
