@@ -104,8 +104,9 @@ TEST_P(LcCalculation, AgreesWithTheClosedForms)
     if (C > 0 && F > 0) {
         ASSERT_TRUE(r.impedance.has_value());
         EXPECT_TRUE(near(*r.impedance, 1 / (2 * kPi * F * C)));   // X_C
-        if (L > 0 && (c.derived[0] || c.derived[1] || c.derived[2]))
+        if (L > 0 && (c.derived[0] || c.derived[1] || c.derived[2])) {
             EXPECT_TRUE(near(*r.impedance, 2 * kPi * F * L));     // = X_L at resonance
+        }
     } else {
         EXPECT_FALSE(r.impedance.has_value());
     }
