@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QWheelEvent>
+#include <cstdlib>
 
 using namespace calcwidgets;
 
@@ -88,6 +90,7 @@ frm_oszt::frm_oszt(QWidget *parent)
                           top + 45, 1080, 270);
         Text[i]->installEventFilter(this);
         connect(Text[i], &QLineEdit::textChanged, this, [this, i] { Text_Change(i); });
+        VScroll1[i]->installEventFilter(this);
         connect(VScroll1[i], &QScrollBar::valueChanged, this, [this, i] { VScroll1_Change(i); });
     }
     Image1 = make<ImageControl>(Frame1, QStringLiteral("Image1"), 5190, 240, 1800, 1950);
@@ -132,6 +135,7 @@ frm_oszt::frm_oszt(QWidget *parent)
         lblPH[i] = label(Frame3, indexed("lblPH", i), QStringLiteral("ohm"), 3840, top + 45, 840, 270);
         textPH[i]->installEventFilter(this);
         connect(textPH[i], &QLineEdit::textChanged, this, [this, i] { textPH_Change(i); });
+        scrollPH[i]->installEventFilter(this);
         connect(scrollPH[i], &QScrollBar::valueChanged, this, [this, i] { scrollPH_Change(i); });
     }
     Image2 = make<ImageControl>(Frame3, QStringLiteral("Image2"), 240, 1920, 4260, 2280);
@@ -281,6 +285,20 @@ void frm_oszt::parallelCalculation()
 
 bool frm_oszt::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Wheel) {
+        if (auto *bar = qobject_cast<QScrollBar *>(watched)) {
+            // Turned like the arrows: the wheel away from the user goes to the
+            // larger prefix, one step per notch.
+            m_wheel += static_cast<QWheelEvent *>(event)->angleDelta().y();
+            while (bar->isEnabled() && std::abs(m_wheel) >= 120) {
+                const bool up = m_wheel > 0;
+                m_wheel += up ? -120 : 120;
+                bar->triggerAction(up ? QAbstractSlider::SliderSingleStepSub
+                                      : QAbstractSlider::SliderSingleStepAdd);
+            }
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit *>(watched))
         return filterNumericKey(watched, static_cast<QKeyEvent *>(event));
     return ToolWindow::eventFilter(watched, event);

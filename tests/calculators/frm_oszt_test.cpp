@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <cmath>
 
 using namespace calctest;
@@ -84,6 +85,12 @@ private Q_SLOTS:
         const double u2 = 10 * 4.7e6 / (4.7e6 + 4.7e3);
         QVERIFY(qAbs(number(text("lblText(2)")) / u2 - 1) < 1e-12);
         clickArrow(bar(3), false);
+        QCOMPARE(bar(3)->value(), 3);
+        QWheelEvent away(QPointF(5, 5), bar(3)->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar(3), &away);   // the wheel turns the same way as the arrows
+        QCOMPARE(bar(3)->value(), 6);
+        QTest::keyClick(bar(3), Qt::Key_Down);
         QCOMPARE(bar(3)->value(), 3);
         bar(3)->setValue(4);   // a dragged thumb settles on a prefix
         QCOMPARE(bar(3)->value(), 3);
