@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QWheelEvent>
+#include <cstdlib>
 
 using namespace calcwidgets;
 
@@ -61,35 +63,39 @@ QLabel *resultLabel(QWidget *parent, const QString &name, double l, double t)
 
 frm_oszt::frm_oszt(QWidget *parent)
     : ToolWindow(QStringLiteral("frm_oszt"), QStringLiteral("Terheletlen feszültség osztó, párhuzamos kapcsolás"),
-                 10860, 5220, true, parent)
+                 12210, 5220, true, parent)
 {
     // The divider.
     Frame1 = frame(this, QStringLiteral("Frame1"), QStringLiteral("Terheletlen feszültségosztó"), 120, 90,
-                   6210, 5010);
-    Frame4 = frame(Frame1, QStringLiteral("Frame4"), QString(), 120, 240, 1560, 1950);
-    Label1 = label(Frame4, QStringLiteral("Label1"), QStringLiteral("Melyiket keressük:"), 90, 90, 1440, 270);
+                   7110, 5010);
+    Frame4 = frame(Frame1, QStringLiteral("Frame4"), QString(), 120, 240, 1800, 1950);
+    Label1 = label(Frame4, QStringLiteral("Label1"), QStringLiteral("Melyiket keressük:"), 90, 90, 1680, 270);
     auto *dividerGroup = new QButtonGroup(this);
     const char *const dividerNames[] = {"U1", "R1", "U2", "R2"};
     for (int i = 0; i < 4; ++i) {
         Option1[i] = make<QRadioButton>(Frame4, indexed("Option1", i), 240, 420 + i * 360, 1200, 300);
         Option1[i]->setText(QLatin1String(dividerNames[i]));
         dividerGroup->addButton(Option1[i], i);
-        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                Option1_Click(i);
+        });
 
         const double top = kRowTop + i * kRowPitch;
-        label(Frame1, indexed("Label_row", i), QLatin1String(dividerNames[i]), 1800, top + 45, 330, 270);
-        lblText[i] = resultLabel(Frame1, indexed("lblText", i), 2160, top);
-        Text[i] = make<QLineEdit>(Frame1, indexed("Text", i), 2160, top, 1320, 330);
-        VScroll1[i] = scroller(Frame1, indexed("VScroll1", i), 3510, top - 22);
-        lbl_ME[i] = label(Frame1, indexed("lbl_ME", i), QString::fromLatin1(kDividerUnits[i]).trimmed(), 3810,
+        label(Frame1, indexed("Label_row", i), QLatin1String(dividerNames[i]), 2040, top + 45, 330, 270);
+        lblText[i] = resultLabel(Frame1, indexed("lblText", i), 2400, top);
+        Text[i] = make<QLineEdit>(Frame1, indexed("Text", i), 2400, top, 1320, 330);
+        VScroll1[i] = scroller(Frame1, indexed("VScroll1", i), 3750, top - 22);
+        lbl_ME[i] = label(Frame1, indexed("lbl_ME", i), QString::fromLatin1(kDividerUnits[i]).trimmed(), 4050,
                           top + 45, 1080, 270);
         Text[i]->installEventFilter(this);
         connect(Text[i], &QLineEdit::textChanged, this, [this, i] { Text_Change(i); });
+        VScroll1[i]->installEventFilter(this);
         connect(VScroll1[i], &QScrollBar::valueChanged, this, [this, i] { VScroll1_Change(i); });
     }
-    Image1 = make<ImageControl>(Frame1, QStringLiteral("Image1"), 4920, 270, 1170, 1920);
+    Image1 = make<ImageControl>(Frame1, QStringLiteral("Image1"), 5190, 240, 1800, 1950);
 
-    Frame2 = frame(Frame1, QStringLiteral("Frame2"), QString(), 120, 2250, 5970, 1920);
+    Frame2 = frame(Frame1, QStringLiteral("Frame2"), QString(), 120, 2250, 6870, 1920);
     Label4 = label(Frame2, QStringLiteral("Label4"), QString(), 180, 165, 5640, 300);
     Label2 = label(Frame2, QStringLiteral("Label2"), QString(), 180, 495, 5640, 300);
     Label3 = label(Frame2, QStringLiteral("Label3"), QString(), 180, 825, 5640, 300);
@@ -99,37 +105,41 @@ frm_oszt::frm_oszt(QWidget *parent)
         setBold(l);
         setTextColour(l, QColor(0, 0, 128));
     }
-    lbl_hiba = label(Frame1, QStringLiteral("lbl_hiba"), QString(), 120, 4260, 5970, 600);
+    lbl_hiba = label(Frame1, QStringLiteral("lbl_hiba"), QString(), 120, 4260, 6870, 600);
     lbl_hiba->setAlignment(Qt::AlignCenter);
     setTextColour(lbl_hiba, QColor(255, 0, 0));
     setBold(lbl_hiba, 1.4);
 
     // The parallel pair.
-    Frame3 = frame(this, QStringLiteral("Frame3"), QStringLiteral("Párhuzamos ellenállások"), 6450, 90,
-                   4290, 5010);
-    Frame5 = frame(Frame3, QStringLiteral("Frame5"), QString(), 120, 240, 1560, 1590);
-    Label8 = label(Frame5, QStringLiteral("Label8"), QStringLiteral("Melyiket keressük:"), 90, 90, 1440, 270);
+    Frame3 = frame(this, QStringLiteral("Frame3"), QStringLiteral("Párhuzamos ellenállások"), 7350, 90,
+                   4740, 5010);
+    Frame5 = frame(Frame3, QStringLiteral("Frame5"), QString(), 120, 240, 1800, 1590);
+    Label8 = label(Frame5, QStringLiteral("Label8"), QStringLiteral("Melyiket keressük:"), 90, 90, 1680, 270);
     auto *parallelGroup = new QButtonGroup(this);
     const char *const parallelNames[] = {"R1", "R2", "RE"};
     for (int i = 0; i < 3; ++i) {
         optPH[i] = make<QRadioButton>(Frame5, indexed("optPH", i), 240, 420 + i * 360, 1200, 300);
         optPH[i]->setText(QLatin1String(parallelNames[i]));
         parallelGroup->addButton(optPH[i], i);
-        connect(optPH[i], &QRadioButton::clicked, this, [this, i] { optPH_Click(i); });
+        connect(optPH[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                optPH_Click(i);
+        });
 
         const double top = kRowTop + i * kRowPitch;
-        label(Frame3, indexed("Label_rowPH", i), QLatin1String(parallelNames[i]), 1800, top + 45, 330, 270);
-        lblEPH[i] = resultLabel(Frame3, indexed("lblEPH", i), 2160, top);
-        textPH[i] = make<QLineEdit>(Frame3, indexed("textPH", i), 2160, top, 1110, 330);
+        label(Frame3, indexed("Label_rowPH", i), QLatin1String(parallelNames[i]), 2040, top + 45, 330, 270);
+        lblEPH[i] = resultLabel(Frame3, indexed("lblEPH", i), 2400, top);
+        textPH[i] = make<QLineEdit>(Frame3, indexed("textPH", i), 2400, top, 1110, 330);
         twips::setWidth(lblEPH[i], 1110);
-        scrollPH[i] = scroller(Frame3, indexed("scrollPH", i), 3300, top - 22);
-        lblPH[i] = label(Frame3, indexed("lblPH", i), QStringLiteral("ohm"), 3600, top + 45, 660, 270);
+        scrollPH[i] = scroller(Frame3, indexed("scrollPH", i), 3540, top - 22);
+        lblPH[i] = label(Frame3, indexed("lblPH", i), QStringLiteral("ohm"), 3840, top + 45, 840, 270);
         textPH[i]->installEventFilter(this);
         connect(textPH[i], &QLineEdit::textChanged, this, [this, i] { textPH_Change(i); });
+        scrollPH[i]->installEventFilter(this);
         connect(scrollPH[i], &QScrollBar::valueChanged, this, [this, i] { scrollPH_Change(i); });
     }
-    Image2 = make<ImageControl>(Frame3, QStringLiteral("Image2"), 240, 1920, 3810, 2280);
-    Label7 = label(Frame3, QStringLiteral("Label7"), QString(), 120, 4260, 4050, 600);
+    Image2 = make<ImageControl>(Frame3, QStringLiteral("Image2"), 240, 1920, 4260, 2280);
+    Label7 = label(Frame3, QStringLiteral("Label7"), QString(), 120, 4260, 4500, 600);
     Label7->setAlignment(Qt::AlignCenter);
     setTextColour(Label7, QColor(255, 0, 0));
     setBold(Label7, 1.4);
@@ -137,7 +147,6 @@ frm_oszt::frm_oszt(QWidget *parent)
 
     // Form_Load.
     Option1[3]->setChecked(true);
-    Option1_Click(3);
     Text[3]->clear();
     VScroll1[3]->setEnabled(false);
     for (int i = 0; i < 4; ++i) {
@@ -145,7 +154,6 @@ frm_oszt::frm_oszt(QWidget *parent)
         VScroll1_Change(i);   // the unit label, also where the value stays 0
     }
     optPH[2]->setChecked(true);
-    optPH_Click(2);
     textPH[2]->clear();
     scrollPH[2]->setEnabled(false);
     for (int i = 0; i < 3; ++i) {
@@ -277,6 +285,20 @@ void frm_oszt::parallelCalculation()
 
 bool frm_oszt::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Wheel) {
+        if (auto *bar = qobject_cast<QScrollBar *>(watched)) {
+            // Turned like the arrows: the wheel away from the user goes to the
+            // larger prefix, one step per notch.
+            m_wheel += static_cast<QWheelEvent *>(event)->angleDelta().y();
+            while (bar->isEnabled() && std::abs(m_wheel) >= 120) {
+                const bool up = m_wheel > 0;
+                m_wheel += up ? -120 : 120;
+                bar->triggerAction(up ? QAbstractSlider::SliderSingleStepSub
+                                      : QAbstractSlider::SliderSingleStepAdd);
+            }
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit *>(watched))
         return filterNumericKey(watched, static_cast<QKeyEvent *>(event));
     return ToolWindow::eventFilter(watched, event);

@@ -67,4 +67,5 @@ private:
 
     int m_sought = 3;
     int m_soughtPH = 2;
+    int m_wheel = 0;   // wheel turn not yet used up, eighths of a degree
 };

@@ -36,18 +36,18 @@ frm_rezgokor::frm_rezgokor(QWidget *parent)
         Check[r] = make<QCheckBox>(Frame2, QStringLiteral("Check%1").arg(r + 1), 120, top - 270 + 15, 1500,
                                    300);
         Check[r]->setText(QString::fromUtf8(checks[r]));
-        connect(Check[r], &QCheckBox::clicked, this, [this, r] { Check_Click(r); });
-        Text[r] = make<QLineEdit>(Frame1, QStringLiteral("Text%1").arg(r + 1), 1920, top, 1290, 330);
+        connect(Check[r], &QCheckBox::toggled, this, [this, r] { Check_Click(r); });
+        Text[r] = make<QLineEdit>(Frame1, QStringLiteral("Text%1").arg(r + 1), 1920, top, 1650, 330);
         Text[r]->setEnabled(false);
-        Combo[r] = make<QComboBox>(Frame1, QStringLiteral("Combo%1").arg(r + 1), 3300, top, 1560, 330);
-        UnitLabel[r] = label(Frame1, QStringLiteral("Label%1").arg(r + 2), QString(), 4950, top + 30, 750,
+        Combo[r] = make<QComboBox>(Frame1, QStringLiteral("Combo%1").arg(r + 1), 3630, top, 1500, 330);
+        UnitLabel[r] = label(Frame1, QStringLiteral("Label%1").arg(r + 2), QString(), 5190, top + 30, 540,
                              270);
         setBold(UnitLabel[r]);
     }
-    Command1 = make<QPushButton>(Frame1, QStringLiteral("Command1"), 1920, 1920, 1290, 420);
+    Command1 = make<QPushButton>(Frame1, QStringLiteral("Command1"), 1920, 1920, 1650, 420);
     Command1->setText(QStringLiteral("Számol"));
     connect(Command1, &QPushButton::clicked, this, &frm_rezgokor::Command1_Click);
-    Label1 = label(Frame1, QStringLiteral("Label1"), QString(), 3300, 1980, 2400, 300);
+    Label1 = label(Frame1, QStringLiteral("Label1"), QString(), 3630, 1980, 2100, 300);
     setTextColour(Label1, QColor(255, 0, 0));
     Label9 = label(Frame1, QStringLiteral("Label9"), QString(), 120, 2520, 5550, 330);
     setBold(Label9, 1.15);
@@ -189,6 +189,7 @@ void frm_rezgokor::showResult(int row, double v)
         text = num::generalText(v);
     }
     Text[row]->setText(text);
+    Text[row]->setCursorPosition(0);   // the leading digits matter most
     m_prefix[row] = k;
     Combo[row]->setCurrentIndex(k);
     UnitLabel[row]->setText(mod_RLC::unitSymbol(k, kUnitColumn[row]));

