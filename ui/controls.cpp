@@ -75,13 +75,16 @@ void ShapeControl::setBorderColor(const QColor &c)
 void ShapeControl::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing, m_shape == Shape::Oval);
+    p.setRenderHint(QPainter::Antialiasing, m_shape != Shape::Rectangle);
     p.setBrush(m_fill);
     p.setPen(m_border.isValid() ? QPen(m_border) : QPen(Qt::NoPen));
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    if (m_shape == Shape::Oval)
+    if (m_shape == Shape::Oval) {
         p.drawEllipse(r);
-    else
+    } else if (m_shape == Shape::RoundedRectangle) {
+        const qreal radius = std::min(r.width(), r.height()) / 4;
+        p.drawRoundedRect(r, radius, radius);
+    } else
         p.drawRect(r);
 }
 

@@ -40,7 +40,7 @@ class ShapeControl : public QWidget
 {
     Q_OBJECT
 public:
-    enum class Shape { Rectangle, Oval };
+    enum class Shape { Rectangle, Oval, RoundedRectangle };
     explicit ShapeControl(QWidget *parent = nullptr, Shape shape = Shape::Rectangle);
     void setFillColor(const QColor &c);
     QColor fillColor() const { return m_fill; }
