@@ -110,7 +110,8 @@ QGroupBox *colourColumn(QWidget *parent, int frameIndex, const char *column, con
                         double left, double top, double width, double height,
                         const std::function<void(int)> &onClick)
 {
-    auto *frame = named(new QGroupBox(QString::fromLatin1(column + 4), parent), indexed("FA", frameIndex));
+    // "Col_A" is captioned "A".
+    auto *frame = named(new QGroupBox(QString::fromLatin1(column).right(1), parent), indexed("FA", frameIndex));
     twips::place(frame, left, top, width, height);
     for (int k = 0; k < colours.size(); ++k) {
         const int i = colours[k];

@@ -17,6 +17,7 @@ namespace {
 
 const QColor kBodyColour(255, 192, 128);
 const QColor kLeadColour(128, 128, 128);
+constexpr double kDegree = 3.14159265358979323846 / 180;
 
 LineControl *line(QWidget *parent, const QString &name, double x1, double y1, double x2, double y2,
                   const QColor &colour)
@@ -69,9 +70,9 @@ frm_keramia::frm_keramia()
     const double headingLeft[] = {120, 1440, 2520, 3600, 4920};
     for (int i = 0; i < 5; ++i) {
         // The first heading takes two lines, the last may run past its column.
-        QLabel *h = label(Frame1, indexed("Label3", i), QString::fromUtf8(headings[i]), headingLeft[i], 150,
-                          i == 0 ? 1290 : i == 4 ? 1800 : 1170, 450);
-        h->setFont(pointFont(font(), 8, true));
+        QLabel *h = label(Frame1, indexed("Label3", i), QString::fromUtf8(headings[i]), headingLeft[i], 240,
+                          i == 0 ? 1290 : i == 4 ? 1800 : 1170, 360);
+        h->setFont(pointFont(font(), 7.5, true));
         h->setWordWrap(true);
         h->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     }
@@ -142,7 +143,7 @@ frm_keramia::frm_keramia()
     std::array<ShapeControl *, 3> *const fiveMarks[] = {&SA, &SB, &SC, &SD, &SE};
     const int fiveSlot[] = {1, 2, 2, 2, 1};
     for (int i = 0; i < 5; ++i) {
-        const double a = fiveAngles[i] * M_PI / 180;
+        const double a = fiveAngles[i] * kDegree;
         const double x = five.cx + 510 * std::cos(a), y = five.cy - 510 * std::sin(a);
         (*fiveMarks[i])[size_t(fiveSlot[i])] = mark(Frame2_1, indexed(markNames[i], fiveSlot[i]),
                                                     int(ShapeControl::Shape::Oval), x - 97, y - 97, 195, 195);
@@ -158,7 +159,7 @@ frm_keramia::frm_keramia()
     const double threeAngles[] = {90, -30, 210};
     std::array<ShapeControl *, 3> *const threeMarks[] = {&SB, &SC, &SD};
     for (int i = 0; i < 3; ++i) {
-        const double a = threeAngles[i] * M_PI / 180;
+        const double a = threeAngles[i] * kDegree;
         const double x = three.cx + 450 * std::cos(a), y = three.cy - 450 * std::sin(a);
         (*threeMarks[i])[1] = mark(Frame2_0, indexed(markNames[i + 1], 1), int(ShapeControl::Shape::Oval), x - 97,
                                    y - 97, 195, 195);
