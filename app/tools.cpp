@@ -6,6 +6,8 @@
 #include "calculators/frm_rezgokor.h"
 #include "decoders/frm_r4.h"
 #include "decoders/frm_r5.h"
+#include "decoders/frm_keramia.h"
+#include "decoders/frm_kondi.h"
 
 // Each tool window registers here under its window name, as
 //   registry.add(QStringLiteral("frm_x"), [] { return new frm_x; });
@@ -20,4 +22,6 @@ void registerTools(ToolRegistry &registry)
     registry.add(QStringLiteral("frm_BDH"), [] { return new frm_BDH; });
     registry.add(QStringLiteral("frm_rezgokor"), [] { return new frm_rezgokor; });
     registry.add(QStringLiteral("frm_oszt"), [] { return new frm_oszt; });
+    registry.add(QStringLiteral("frm_keramia"), [] { return new frm_keramia; });
+    registry.add(QStringLiteral("frm_kondi"), [] { return new frm_kondi; });
 }

@@ -79,11 +79,12 @@ void ShapeControl::paintEvent(QPaintEvent *)
     p.setBrush(m_fill);
     p.setPen(m_border.isValid() ? QPen(m_border) : QPen(Qt::NoPen));
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    if (m_shape == Shape::Oval)
+    if (m_shape == Shape::Oval) {
         p.drawEllipse(r);
-    else if (m_shape == Shape::RoundedRectangle)
-        p.drawRoundedRect(r, std::min(r.width(), r.height()) / 4, std::min(r.width(), r.height()) / 4);
-    else
+    } else if (m_shape == Shape::RoundedRectangle) {
+        const qreal radius = std::min(r.width(), r.height()) / 4;
+        p.drawRoundedRect(r, radius, radius);
+    } else
         p.drawRect(r);
 }
 
