@@ -3,6 +3,8 @@
 #include "calculators/frm_trafo.h"
 #include "decoders/frm_r4.h"
 #include "decoders/frm_r5.h"
+#include "catalogs/frm_smd.h"
+#include "decoders/frm_smdrc.h"
 
 // Each tool window registers here under its window name, as
 //   registry.add(QStringLiteral("frm_x"), [] { return new frm_x; });
@@ -14,4 +16,6 @@ void registerTools(ToolRegistry &registry)
     registry.add(QStringLiteral("frm_trafo"), [] { return new frm_trafo; });
     registry.add(QStringLiteral("frm_R4"), [] { return new frm_R4; });
     registry.add(QStringLiteral("frm_R5"), [] { return new frm_R5; });
+    registry.add(QStringLiteral("frm_SMD"), [] { return new frm_SMD; });
+    registry.add(QStringLiteral("frm_smdRC"), [] { return new frm_smdRC; });
 }
