@@ -103,28 +103,21 @@ private Q_SLOTS:
         QTest::keyClick(t1, Qt::Key_B);
         QCOMPARE(text(w, "Label2"), u8("Max 3 karakter!"));
         QCOMPARE(textColor(w, "Label2"), QColor(255, 0, 0));
-        const std::pair<const char *, const char *> resistors[] = {
-            {"D18", " 510 K-ohm\r\n2 %-os ellenállás"}, {"D24", " 910 K-ohm\r\n2 %-os ellenállás"},
-            {"D25", " 100 K-ohm\r\n5 %-os ellenállás"}, {"97A", "nem ismert!"}, {"A49", "nem ismert!"},
-            {"2A2", "nem ismert!"}, {"22", "3 karakter"}};
-        for (auto [code, shown] : resistors) {
-            t1->setText(u8(code));
-            QCOMPARE(text(w, "Label2"), u8(shown));
-        }
-        auto *t2 = part<QLineEdit>(w, "Text2");
-        const std::pair<const char *, const char *> ceramics[] = {
-            {"KA2", "100 pF"}, {"S3", "4,7 nF"}, {"A0", ""}, {"A9", "0,1 pF"}, {"A", ""}};
-        for (auto [code, shown] : ceramics) {
-            t2->setText(u8(code));
-            QCOMPARE(text(w, "Label4"), u8(shown));
-        }
-        auto *t3 = part<QLineEdit>(w, "Text3");
-        const std::pair<const char *, const char *> elkos[] = {
-            {"e106", "10 uF/2.5 V"}, {"A47", "XXXX"}, {"a475", "XXXX"}, {"e475", "4,7 uF/2.5 V"}};
-        for (auto [code, shown] : elkos) {
-            t3->setText(u8(code));
-            QCOMPARE(text(w, "Label5"), u8(shown));
-        }
+        // The decoders themselves are covered by the logic tests; here each box
+        // drives its own label.
+        t1->setText(u8("D25"));
+        QCOMPARE(text(w, "Label2"), u8(" 100 K-ohm\r\n5 %-os ellenállás"));
+        QCOMPARE(textColor(w, "Label2"), QColor(0, 0, 255));
+        t1->setText(u8("2A2"));
+        QCOMPARE(text(w, "Label2"), u8("nem ismert!"));
+        part<QLineEdit>(w, "Text2")->setText(u8("KS3"));
+        QCOMPARE(text(w, "Label4"), u8("4,7 nF"));
+        part<QLineEdit>(w, "Text2")->setText(u8("A0"));
+        QCOMPARE(text(w, "Label4"), QString());
+        part<QLineEdit>(w, "Text3")->setText(u8("e106"));
+        QCOMPARE(text(w, "Label5"), u8("10 uF/2.5 V"));
+        part<QLineEdit>(w, "Text3")->setText(u8("a475"));
+        QCOMPARE(text(w, "Label5"), u8("XXXX"));
     }
 
     // Damaged or missing tables: the window opens, names the files and
