@@ -110,8 +110,11 @@ frm_smdRC::frm_smdRC(QWidget *parent)
     Image2 = named(new ImageControl(Frame5), "Image2", 3600, 1320, 1425, 1380);
     Image2->setPicture(QPixmap(QStringLiteral(":/decoders/smd_elko.png")));
 
-    lbl_hiba = label(this, "lbl_hiba", QString(), 240, 6120, 6255, 1440);
+    lbl_hiba = label(this, "lbl_hiba", QString(), 240, 6360, 6255, 1200);
     setTextColor(lbl_hiba, QColor(192, 0, 0));
+    lbl_hiba->setAutoFillBackground(true);
+    lbl_hiba->setFrameShape(QFrame::Box);
+    lbl_hiba->setMargin(4);
     lbl_hiba->hide();
 
     Form_Load();

@@ -139,6 +139,9 @@ private Q_SLOTS:
         QVERIFY(items(w, "List1").isEmpty());
         part<QLineEdit>(w, "Text2")->setText(u8("S3"));
         QCOMPARE(text(w, "Label4"), u8("4,7 nF"));
+        const QString shots = qEnvironmentVariable("KONDRIX_SCREENSHOTS");
+        if (!shots.isEmpty())
+            w.grab().save(shots + u8("/frm_smdRC_missing.png"));
     }
 };
 
