@@ -8,6 +8,8 @@
 #include "decoders/frm_r5.h"
 #include "decoders/frm_keramia.h"
 #include "decoders/frm_kondi.h"
+#include "catalogs/frm_smd.h"
+#include "decoders/frm_smdrc.h"
 
 // Each tool window registers here under its window name, as
 //   registry.add(QStringLiteral("frm_x"), [] { return new frm_x; });
@@ -24,4 +26,6 @@ void registerTools(ToolRegistry &registry)
     registry.add(QStringLiteral("frm_oszt"), [] { return new frm_oszt; });
     registry.add(QStringLiteral("frm_keramia"), [] { return new frm_keramia; });
     registry.add(QStringLiteral("frm_kondi"), [] { return new frm_kondi; });
+    registry.add(QStringLiteral("frm_SMD"), [] { return new frm_SMD; });
+    registry.add(QStringLiteral("frm_smdRC"), [] { return new frm_smdRC; });
 }

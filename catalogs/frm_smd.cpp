@@ -1,0 +1,146 @@
+#include "catalogs/frm_smd.h"
+
+#include "catalogs/smdmodel.h"
+#include "core/datafile.h"
+#include "ui/controls.h"
+#include "ui/reportlist.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+
+namespace {
+
+struct LabelDesign
+{
+    int index, left, top, width, height;
+};
+const LabelDesign kLabels[] = {
+    {0, 240, 240, 1095, 255}, {1, 240, 720, 3255, 255}, {2, 240, 1200, 3495, 255},
+    {4, 240, 1680, 3375, 255}, {5, 240, 2160, 3375, 855},
+};
+
+QFrame *plainFrame(QWidget *parent, const char *name)
+{
+    auto *f = new QFrame(parent);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setFrameShape(QFrame::Box);
+    f->setFrameShadow(QFrame::Sunken);
+    return f;
+}
+
+} // namespace
+
+frm_SMD::frm_SMD(QWidget *parent)
+    : ToolWindow(QStringLiteral("frm_SMD"), QString::fromUtf8(" SMD aktív alkatrészek."), 11880, 6855,
+                 true, parent)
+{
+    m_model = new SmdModel(this);
+    LV1 = new ReportList(this);
+    LV1->setObjectName(QStringLiteral("LV1"));
+    LV1->setModel(m_model);
+    LV1->setAlternatingRowColors(true);
+    LV1->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QList<int> widths;
+    for (int c = 0; c < kSmdFields; ++c)
+        widths << SmdModel::widthTwips(c);
+    LV1->setColumnWidthsTwips(widths);
+    twips::place(LV1, 120, 120, 11775, 3375);
+    connect(LV1, &ReportList::itemClicked, this, &frm_SMD::LV1_ItemClick);
+    // Moving through the list with the keyboard shows the details as a click does.
+    connect(LV1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid() && QApplication::mouseButtons() == Qt::NoButton)
+                    LV1_ItemClick(current.row());
+            });
+
+    Frame1 = plainFrame(this, "Frame1");
+    twips::place(Frame1, 120, 3480, 7935, 3255);
+    Image2 = new ImageControl(Frame1);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setStretch(true);
+    twips::place(Image2, 0, 120, 4575, 3100);
+    Image1 = new ImageControl(Frame1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setStretch(true);
+    twips::place(Image1, 4680, 240, 3135, 2895);
+
+    lbl_hiba = new QLabel(Frame1);
+    lbl_hiba->setObjectName(QStringLiteral("lbl_hiba"));
+    lbl_hiba->setTextFormat(Qt::PlainText);
+    lbl_hiba->setWordWrap(true);
+    lbl_hiba->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont bold = font();
+    bold.setPointSizeF(9.75);
+    bold.setBold(true);
+    lbl_hiba->setFont(bold);
+    lbl_hiba->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
+    twips::place(lbl_hiba, 240, 240, 7455, 2775);
+    lbl_hiba->hide();
+
+    Frame2 = plainFrame(this, "Frame2");
+    twips::place(Frame2, 8040, 3480, 3855, 3255);
+    for (const LabelDesign &d : kLabels) {
+        auto *l = new QLabel(Frame2);
+        l->setObjectName(QStringLiteral("lbl(%1)").arg(d.index));
+        l->setTextFormat(Qt::PlainText);
+        l->setFont(bold);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->setWordWrap(d.index == 5);
+        twips::place(l, d.left, d.top, d.width, d.height);
+        lbl[size_t(d.index)] = l;
+    }
+
+    Form_Load();
+}
+
+void frm_SMD::Load_Makers()
+{
+    QString text;
+    if (datafile::read(Smd_MakerFile(), &text, &m_problems))
+        m_makers = Read_Smd_Makers(text);
+}
+
+void frm_SMD::Form_Load()
+{
+    m_problems.clear();
+    Load_Makers();
+    QString text;
+    std::vector<Smd_Record> records;
+    if (datafile::read(Smd_CodeFile(), &text, &m_problems))
+        records = Read_Smd_Codes(text);
+    m_model->setRecords(std::move(records));
+    lbl_hiba->setText(m_problems.join(QLatin1Char('\n')));
+    lbl_hiba->setVisible(!m_problems.isEmpty());
+    repaint();
+}
+
+QString frm_SMD::Maker_Name(const QString &code) const
+{
+    return ::Maker_Name(m_makers, code);
+}
+
+void frm_SMD::LV1_ItemClick(int row)
+{
+    const Smd_Record *r = m_model->record(row);
+    if (!r)
+        return;
+    lbl_hiba->hide();
+    Image1->clear();
+    Image2->clear();
+    lbl[0]->setText(QString::fromUtf8("Kód: ") + (*r)[0]);
+    lbl[1]->setText(QString::fromUtf8("Egység: ") + (*r)[1]);
+    lbl[2]->setText(QString::fromUtf8("Gyártó: ") + Maker_Name((*r)[2]));
+    lbl[4]->setText(QString::fromUtf8("Tokozás: ") + (*r)[4]);
+    lbl[5]->setText(QString::fromUtf8("Adatok: ") + (*r)[5]);
+    // A missing picture leaves its image empty.
+    const QString inner = Smd_InnerPicture((*r)[3]);
+    if (!inner.isEmpty())
+        Image1->load(inner);
+    const QString package = Smd_PackagePicture((*r)[4]);
+    if (!package.isEmpty())
+        Image2->load(package);
+}

@@ -1,0 +1,67 @@
+#include "catalogs/smdcatalog.h"
+
+#include "core/appdir.h"
+#include "core/textfile.h"
+
+Smd_Record Split_Smd_Line(QStringView line)
+{
+    Smd_Record r;
+    for (int k = 0; k < kSmdFields - 1; ++k) {
+        const qsizetype p = line.indexOf(QLatin1Char(','));
+        if (p < 0)
+            break;
+        r[size_t(k)] = line.left(p).toString();
+        line = line.mid(p + 1);
+    }
+    r[kSmdFields - 1] = line.toString();
+    return r;
+}
+
+std::vector<Smd_Maker> Read_Smd_Makers(const QString &text)
+{
+    std::vector<Smd_Maker> out;
+    textfile::FieldReader r(text);
+    while (!r.atEnd()) {
+        Smd_Maker m;
+        m.code = r.readField();
+        if (!r.atEnd())
+            m.name = r.readField();
+        out.push_back(std::move(m));
+    }
+    return out;
+}
+
+std::vector<Smd_Record> Read_Smd_Codes(const QString &text)
+{
+    std::vector<Smd_Record> out;
+    textfile::LineReader r(text);
+    while (!r.atEnd())
+        out.push_back(Split_Smd_Line(r.readLineView()));
+    return out;
+}
+
+QString Maker_Name(const std::vector<Smd_Maker> &makers, const QString &code)
+{
+    for (const Smd_Maker &m : makers)
+        if (m.code == code)
+            return m.name;
+    return code;
+}
+
+QString Smd_CodeFile() { return QStringLiteral("\\SMD\\!smd.txt"); }
+QString Smd_MakerFile() { return QString::fromUtf8("\\SMD\\!gyártók.txt"); }
+
+namespace {
+QString picture(const char *folder, const QString &name)
+{
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
+        || name.contains(QLatin1String("..")))
+        return QString();
+    return appdir::file(QString::fromUtf8(folder) + name + QStringLiteral(".JPG"));
+}
+
+} // namespace
+
+QString Smd_InnerPicture(const QString &base) { return picture("\\SMD\\belső\\", base); }
+QString Smd_PackagePicture(const QString &package) { return picture("\\SMD\\tok\\", package); }
+

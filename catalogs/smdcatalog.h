@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <array>
+#include <vector>
+
+// The catalog of SMD active-component marking codes.
+
+constexpr int kSmdFields = 6;   // code, device, maker, base, package, data
+
+using Smd_Record = std::array<QString, kSmdFields>;
+
+// Fields 1 to 5 end at the first five commas, nothing trimmed; field 6 is the
+// rest of the line, commas included. Fields a short line does not reach are
+// empty, and its remaining text is the data field.
+Smd_Record Split_Smd_Line(QStringView line);
+
+struct Smd_Maker
+{
+    QString code;
+    QString name;
+};
+
+// Maker file: comma-separated (short code, name) pairs.
+std::vector<Smd_Maker> Read_Smd_Makers(const QString &text);
+// Code file: one record per line, in file order.
+std::vector<Smd_Record> Read_Smd_Codes(const QString &text);
+
+// The name of the first maker whose short code equals code exactly, or code
+// itself when none does.
+QString Maker_Name(const std::vector<Smd_Maker> &makers, const QString &code);
+
+// File names under the application directory.
+QString Smd_CodeFile();    // "\SMD\!smd.txt"
+QString Smd_MakerFile();   // "\SMD\!gyártók.txt"
+// Picture of a base type's inner circuit / of a package; empty when the name
+// is empty or could leave its folder.
+QString Smd_InnerPicture(const QString &base);
+QString Smd_PackagePicture(const QString &package);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "catalogs/smdcatalog.h"
+
+#include <QAbstractTableModel>
+
+// The SMD code list: every record of the code file, in file order, the six
+// fields as columns.
+class SmdModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    // The key of an item: "A" followed by its line number (from 1).
+    static constexpr int KeyRole = Qt::UserRole;
+
+    explicit SmdModel(QObject *parent = nullptr);
+
+    void setRecords(std::vector<Smd_Record> records);
+    const Smd_Record *record(int row) const;   // nullptr out of range
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    static QString header(int column);
+    static int widthTwips(int column);
+
+private:
+    std::vector<Smd_Record> m_records;
+};
