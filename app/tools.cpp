@@ -1,5 +1,7 @@
 #include "app/toolregistry.h"
 #include "catalogs/frm_tranzisztor.h"
+#include "catalogs/frm_dioda.h"
+#include "catalogs/frm_szotar.h"
 #include "calculators/frm_trafo.h"
 #include "decoders/frm_r4.h"
 #include "decoders/frm_r5.h"
@@ -14,4 +16,6 @@ void registerTools(ToolRegistry &registry)
     registry.add(QStringLiteral("frm_trafo"), [] { return new frm_trafo; });
     registry.add(QStringLiteral("frm_R4"), [] { return new frm_R4; });
     registry.add(QStringLiteral("frm_R5"), [] { return new frm_R5; });
+    registry.add(QStringLiteral("frm_dioda"), [] { return new frm_dioda; });
+    registry.add(QStringLiteral("frm_szotar"), [] { return new frm_szotar; });
 }
