@@ -71,6 +71,13 @@ frm_dioda::frm_dioda(QWidget *parent)
     Form_Load();
 }
 
+// The list goes first: it may still ask its model for rows while the
+// window's own table is being destroyed.
+frm_dioda::~frm_dioda()
+{
+    delete LV1;
+}
+
 void frm_dioda::Form_Load()
 {
     m_report = Load_Diode_Data(&m_table);

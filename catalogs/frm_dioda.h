@@ -17,6 +17,7 @@ class frm_dioda : public ToolWindow
     Q_OBJECT
 public:
     explicit frm_dioda(QWidget *parent = nullptr);
+    ~frm_dioda() override;
 
     const Diode_Table &table() const { return m_table; }
     const Diode_LoadReport &loadReport() const { return m_report; }

@@ -151,6 +151,13 @@ frm_szotar::frm_szotar(QWidget *parent)
     Form_Load();
 }
 
+// The list goes first: it may still ask its model for rows while the
+// window's own table is being destroyed.
+frm_szotar::~frm_szotar()
+{
+    delete LV1;
+}
+
 QPixmap frm_szotar::animationPicture(int language, int step) const
 {
     if (language < 0 || language >= kDictionaryLanguages || step < 1 || step > kFrames)

@@ -24,6 +24,7 @@ public:
     static constexpr int kFrames = 7;   // animation pictures per language
 
     explicit frm_szotar(QWidget *parent = nullptr);
+    ~frm_szotar() override;
 
     const Dictionary_Table &table() const { return m_table; }
     const Dictionary_LoadReport &loadReport() const { return m_report; }
