@@ -1,10 +1,13 @@
 #include "catalogs/diodetable.h"
 #include "catalogs/dictionary.h"
 #include "core/textfile.h"
+#include "dictionary_synth.h"
 
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QCollator>
+#include <QLocale>
 #include <QStringList>
 
 namespace {
@@ -173,5 +176,22 @@ TEST(Dictionary, MatchesCaselessWithLongVowelsAsShort)
         std::vector<int> m;
         t.match(c.language, u8(c.needle), &m);
         EXPECT_EQ(m, c.matchNo) << c.needle;
+    }
+}
+
+TEST(Dictionary, FullSizeSyntheticOrderIsSortedAndStable)
+{
+    Dictionary_Table t;
+    t.read(dictionary_synth::generate());
+    ASSERT_EQ(t.size(), dictionary_synth::kRows);
+    QCollator hu{QLocale(QLocale::Hungarian, QLocale::Hungary)};
+    hu.setCaseSensitivity(Qt::CaseInsensitive);
+    for (int c = 0; c < kDictionaryLanguages; ++c) {
+        const std::vector<int> &o = t.order(c);
+        ASSERT_EQ(int(o.size()), t.size());
+        for (size_t i = 1; i < o.size(); ++i) {
+            const int cmp = hu.compare(t.entry(o[i - 1]).term[size_t(c)], t.entry(o[i]).term[size_t(c)]);
+            ASSERT_TRUE(cmp < 0 || (cmp == 0 && o[i - 1] < o[i])) << c << " at " << i;
+        }
     }
 }
