@@ -59,7 +59,7 @@ frm_szotar::frm_szotar(QWidget *parent)
             imlKep[size_t(l)][size_t(k)] = QPixmap(QStringLiteral(":/catalogs/szotar/anim_%1_%2.png")
                                                        .arg(QLatin1String(kLanguageCodes[l]))
                                                        .arg(k + 1));
-    const QCursor pointer(QPixmap(QStringLiteral(":/catalogs/szotar/pointer.png")), 4, 2);
+    const QCursor pointer(QPixmap(QStringLiteral(":/catalogs/szotar/pointer.png")), 2, 2);   // the arrow tip
 
     Frame1 = new QGroupBox(QString::fromUtf8(kFrameCaptions[0]), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));

@@ -98,11 +98,9 @@ private Q_SLOTS:
         writeDiodes(text);
         frm_dioda w;
         QCOMPARE(w.model()->rowCount(), 3100);
-        QCOMPARE(w.model()->index(3099, 0).data(DiodeModel::KeyRole).toString(), u8("A3100"));
-        part<QLineEdit>(w, "Text1")->setText(u8("d31"));
-        QCOMPARE(listed(w), (QStringList{u8("D31"), u8("D310"), u8("D311"), u8("D312"), u8("D313"),
-                                         u8("D314"), u8("D315"), u8("D316"), u8("D317"), u8("D318"),
-                                         u8("D319"), u8("D3100")}));
+        part<QLineEdit>(w, "Text1")->setText(u8("d310"));
+        QCOMPARE(listed(w), (QStringList{u8("D310"), u8("D3100")}));
+        QCOMPARE(w.model()->index(1, 0).data(DiodeModel::KeyRole).toString(), u8("A3100"));
     }
 
     void missing_file_opens_empty_with_a_message()
