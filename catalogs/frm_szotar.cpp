@@ -6,6 +6,7 @@
 #include "ui/reportlist.h"
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -110,6 +111,12 @@ frm_szotar::frm_szotar(QWidget *parent)
     twips::place(LV1, 120, 1200, 11655, 3135);
     connect(LV1, &ReportList::itemClicked, this, &frm_szotar::LV1_ItemClick);
     connect(LV1->header(), &QHeaderView::sectionClicked, this, &frm_szotar::LV1_ColumnClick);
+    // Moving through the list with the keyboard shows the entry as a click does.
+    connect(LV1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid() && QApplication::mouseButtons() == Qt::NoButton)
+                    LV1_ItemClick(current.row());
+            });
 
     for (int i = 0; i < kDictionaryLanguages; ++i) {
         auto *f = new QGroupBox(QString::fromUtf8(kLanguageNames[i]), this);
