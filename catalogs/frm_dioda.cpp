@@ -63,9 +63,9 @@ frm_dioda::frm_dioda(QWidget *parent)
     lbl_hiba->setObjectName(QStringLiteral("lbl_hiba"));
     lbl_hiba->setTextFormat(Qt::PlainText);
     lbl_hiba->setWordWrap(true);
-    lbl_hiba->setFont(boldFont(font(), 9));
+    lbl_hiba->setFont(boldFont(font(), 10));
     lbl_hiba->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
-    twips::place(lbl_hiba, 120, 1110, 8055, 315);
+    twips::place(lbl_hiba, 360, 2040, 7575, 615);   // over the empty list
     lbl_hiba->hide();
 
     Form_Load();
@@ -83,6 +83,7 @@ void frm_dioda::Form_Load()
     m_report = Load_Diode_Data(&m_table);
     lbl_hiba->setText(m_report.message());
     lbl_hiba->setVisible(!m_report.ok);
+    lbl_hiba->raise();
     List_All_Diodes();
 }
 

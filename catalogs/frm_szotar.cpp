@@ -70,6 +70,7 @@ frm_szotar::frm_szotar(QWidget *parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setStretch(true);
     twips::place(Image1, 120, 240, 1095, 855);
+    Image1->setPicture(imlKep[0][0]);   // until the first tick
 
     Text1 = new QLineEdit(Frame1);
     Text1->setObjectName(QStringLiteral("Text1"));
