@@ -1,5 +1,7 @@
 #include "app/toolregistry.h"
 #include "catalogs/frm_tranzisztor.h"
+#include "catalogs/frm_dioda.h"
+#include "catalogs/frm_szotar.h"
 #include "calculators/frm_trafo.h"
 #include "calculators/frm_bdh.h"
 #include "calculators/frm_oszt.h"
@@ -28,4 +30,6 @@ void registerTools(ToolRegistry &registry)
     registry.add(QStringLiteral("frm_kondi"), [] { return new frm_kondi; });
     registry.add(QStringLiteral("frm_SMD"), [] { return new frm_SMD; });
     registry.add(QStringLiteral("frm_smdRC"), [] { return new frm_smdRC; });
+    registry.add(QStringLiteral("frm_dioda"), [] { return new frm_dioda; });
+    registry.add(QStringLiteral("frm_szotar"), [] { return new frm_szotar; });
 }

@@ -1,0 +1,73 @@
+#include "catalogs/diodetable.h"
+
+#include "core/appdir.h"
+#include "core/textfile.h"
+
+#include <QFile>
+
+const Diode_Record &Diode_Table::record(int slot) const
+{
+    static const Diode_Record empty;
+    return slot >= 1 && slot <= size() ? m_records[size_t(slot - 1)] : empty;
+}
+
+void Diode_Table::read(const QString &text)
+{
+    clear();
+    textfile::LineReader in(text);
+    while (!in.atEnd()) {
+        Diode_Record r;
+        r.type = in.readLine();
+        r.data = in.readLine();   // empty at the end of the file
+        if (r.type.isEmpty() && r.data.isEmpty())
+            continue;
+        m_folded.push_back(r.type.toCaseFolded());
+        m_records.push_back(std::move(r));
+    }
+}
+
+void Diode_Table::findTypes(QStringView needle, std::vector<int> *out) const
+{
+    out->clear();
+    const QString folded = needle.toString().toCaseFolded();
+    for (size_t i = 0; i < m_folded.size(); ++i)
+        if (QStringView(m_folded[i]).contains(folded))
+            out->push_back(int(i) + 1);
+}
+
+QString Diode_FileName()
+{
+    return QStringLiteral("\\dioda.ini");
+}
+
+QString Diode_LoadReport::message() const
+{
+    if (ok)
+        return QString();
+    return QString::fromUtf8("A dióda adatfájl (dioda.ini) hiányzik vagy nem olvasható, "
+                             "a lista üres.");
+}
+
+Diode_LoadReport Load_Diode_Data(QIODevice &device, Diode_Table *table)
+{
+    Diode_LoadReport report;
+    QString text;
+    if (!textfile::readAll(device, &text)) {
+        table->clear();
+        report.ok = false;
+        return report;
+    }
+    table->read(text);
+    report.records = table->size();
+    return report;
+}
+
+Diode_LoadReport Load_Diode_Data(Diode_Table *table)
+{
+    QFile f(appdir::file(Diode_FileName()));
+    if (!f.open(QIODevice::ReadOnly)) {
+        table->clear();
+        return Diode_LoadReport{false, 0};
+    }
+    return Load_Diode_Data(f, table);
+}
