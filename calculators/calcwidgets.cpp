@@ -5,38 +5,6 @@
 
 namespace calcwidgets {
 
-QLabel *label(QWidget *parent, const QString &name, const QString &text, double l, double t,
-              double w, double h)
-{
-    auto *lab = make<QLabel>(parent, name, l, t, w, h);
-    lab->setText(text);
-    return lab;
-}
-
-QGroupBox *frame(QWidget *parent, const QString &name, const QString &title, double l, double t,
-                 double w, double h)
-{
-    auto *f = make<QGroupBox>(parent, name, l, t, w, h);
-    f->setTitle(title);
-    return f;
-}
-
-void setTextColour(QWidget *w, const QColor &c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    w->setPalette(p);
-}
-
-void setBold(QWidget *w, double scale)
-{
-    QFont f = w->font();
-    f.setBold(true);
-    if (scale != 1.0)
-        f.setPointSizeF(f.pointSizeF() * scale);
-    w->setFont(f);
-}
-
 bool filterNumericKey(QObject *box, QKeyEvent *key, bool allowMinus)
 {
     const QString t = key->text();

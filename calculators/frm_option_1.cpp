@@ -3,6 +3,7 @@
 #include "calculators/mod_trafo.h"
 #include "core/numbers.h"
 #include "ui/controls.h"
+#include "ui/build.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
@@ -19,22 +20,8 @@
 namespace {
 QPointer<frm_option_1> g_window;
 
-template <class T>
-T *make(QWidget *parent, const char *name, double l, double t, double w, double h)
-{
-    auto *c = new T(parent);
-    c->setObjectName(QString::fromUtf8(name));
-    twips::place(c, l, t, w, h);
-    return c;
-}
-
-QGroupBox *frame(QWidget *parent, const char *name, const QString &title, double l, double t, double w,
-                 double h)
-{
-    auto *f = make<QGroupBox>(parent, name, l, t, w, h);
-    f->setTitle(title);
-    return f;
-}
+using build::frame;
+using build::make;
 } // namespace
 
 QString frm_option_1::referenceUrl()

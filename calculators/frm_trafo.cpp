@@ -2,6 +2,7 @@
 
 #include "calculators/frm_option_1.h"
 #include "core/numbers.h"
+#include "ui/build.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -20,44 +21,11 @@ constexpr double kWindingTop = 1005;
 constexpr double kWindingHeight = 570;
 constexpr double kFrame1Extra = 1300;
 
-template <class T>
-T *make(QWidget *parent, const QString &name, double l, double t, double w, double h)
-{
-    auto *c = new T(parent);
-    c->setObjectName(name);
-    twips::place(c, l, t, w, h);
-    return c;
-}
-
-QString indexed(const char *name, int i)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
-}
-
-QLabel *label(QWidget *parent, const QString &name, const QString &text, double l, double t,
-              double w, double h)
-{
-    auto *lab = make<QLabel>(parent, name, l, t, w, h);
-    lab->setText(text);
-    return lab;
-}
-
-QGroupBox *frame(QWidget *parent, const QString &name, const QString &title, double l, double t,
-                 double w, double h)
-{
-    auto *f = make<QGroupBox>(parent, name, l, t, w, h);
-    f->setTitle(title);
-    return f;
-}
-
-void setBold(QWidget *w, double scale = 1.0)
-{
-    QFont f = w->font();
-    f.setBold(true);
-    if (scale != 1.0)
-        f.setPointSizeF(f.pointSizeF() * scale);
-    w->setFont(f);
-}
+using build::frame;
+using build::indexed;
+using build::label;
+using build::make;
+using build::setBold;
 
 void setResultColour(QLabel *l)
 {

@@ -86,11 +86,6 @@ QFont pointFont(const QFont &base, double points, bool bold)
     return f;
 }
 
-QString indexed(const char *name, int i)
-{
-    return QStringLiteral("%1(%2)").arg(QString::fromUtf8(name)).arg(i);
-}
-
 QLabel *label(QWidget *parent, const QString &name, const QString &text, double left, double top,
               double width, double height, const QColor &background)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "decoders/capcodes.h"
+#include "ui/build.h"
 
 #include <QColor>
 #include <QImage>
@@ -19,14 +20,8 @@ namespace capparts {
 
 QColor toColor(const capcodes::Rgb &c);
 QFont pointFont(const QFont &base, double points, bool bold);
-QString indexed(const char *name, int i);
-
-template <typename T>
-T *named(T *w, const QString &name)
-{
-    w->setObjectName(name);
-    return w;
-}
+using build::indexed;
+using build::named;
 
 // A plain label at a twips position; a valid background fills it.
 QLabel *label(QWidget *parent, const QString &name, const QString &text, double left, double top,

@@ -2,6 +2,7 @@
 
 #include "decoders/bandimages.h"
 #include "decoders/mod_r.h"
+#include "ui/build.h"
 #include "ui/controls.h"
 #include "ui/twips.h"
 
@@ -77,17 +78,8 @@ QFont pointFont(const QFont &base, double points, bool bold)
     return f;
 }
 
-template <typename T>
-T *named(T *w, const QString &name)
-{
-    w->setObjectName(name);
-    return w;
-}
-
-QString indexed(const char *name, int i)
-{
-    return QStringLiteral("%1(%2)").arg(QString::fromUtf8(name)).arg(i);
-}
+using build::indexed;
+using build::named;
 
 constexpr double kBandPitch = 360;
 

@@ -3,6 +3,7 @@
 #include "decoders/bandimages.h"
 #include "decoders/mod_r.h"
 #include "decoders/resistorwindow.h"
+#include "ui/build.h"
 #include "ui/controls.h"
 #include "ui/twips.h"
 
@@ -24,10 +25,7 @@ T *child(const QWidget &w, const QString &name)
     return c;
 }
 
-inline QString indexed(const char *name, int i)
-{
-    return QStringLiteral("%1(%2)").arg(QString::fromUtf8(name)).arg(i);
-}
+using build::indexed;
 
 inline QString label(const QWidget &w, const char *name)
 {
