@@ -115,18 +115,5 @@ void frm_dioda::Text1_Change()
 
 void frm_dioda::Form_Resize()
 {
-    const auto *frame = qobject_cast<const QMdiSubWindow *>(parentWidget());
-    const double outer = twips::fromPixels(frame ? frame->width() : frameGeometry().width());
-    const double inner = twips::fromPixels(width());
-    // The list spans the window: outer width less 300 once the scaler has
-    // run, so it is given the width the scaler turns into that.
-    const int remembered = resizer::rememberedWidth();
-    double w = outer - 300;
-    if (remembered != 0 && inner > 0 && !isMinimized())
-        w = w * remembered / inner;
-    twips::setWidth(LV1, std::max(0.0, w));
-    ToolWindow::Form_Resize();
-    const double room = inner - twips::left(LV1);
-    if (twips::width(LV1) > room)
-        twips::setWidth(LV1, std::max(0.0, room));
+    stretchListThenScale(LV1);
 }

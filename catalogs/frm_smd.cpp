@@ -51,11 +51,7 @@ frm_SMD::frm_SMD(QWidget *parent)
     twips::place(LV1, 120, 120, 11775, 3375);
     connect(LV1, &ReportList::itemClicked, this, &frm_SMD::LV1_ItemClick);
     // Moving through the list with the keyboard shows the details as a click does.
-    connect(LV1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) {
-                if (current.isValid() && QApplication::mouseButtons() == Qt::NoButton)
-                    LV1_ItemClick(current.row());
-            });
+    connect(LV1, &ReportList::currentMovedByKey, this, [this](int row) { LV1_ItemClick(row); });
 
     Frame1 = plainFrame(this, "Frame1");
     twips::place(Frame1, 120, 3480, 7935, 3255);

@@ -113,11 +113,7 @@ frm_szotar::frm_szotar(QWidget *parent)
     connect(LV1, &ReportList::itemClicked, this, &frm_szotar::LV1_ItemClick);
     connect(LV1->header(), &QHeaderView::sectionClicked, this, &frm_szotar::LV1_ColumnClick);
     // Moving through the list with the keyboard shows the entry as a click does.
-    connect(LV1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) {
-                if (current.isValid() && QApplication::mouseButtons() == Qt::NoButton)
-                    LV1_ItemClick(current.row());
-            });
+    connect(LV1, &ReportList::currentMovedByKey, this, [this](int row) { LV1_ItemClick(row); });
 
     for (int i = 0; i < kDictionaryLanguages; ++i) {
         auto *f = new QGroupBox(QString::fromUtf8(kLanguageNames[i]), this);

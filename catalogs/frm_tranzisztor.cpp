@@ -129,11 +129,7 @@ frm_tranzisztor::frm_tranzisztor(QWidget *parent)
     twips::place(LV1, 120, 960, 11775, 2805);
     connect(LV1, &ReportList::itemClicked, this, &frm_tranzisztor::LV1_ItemClick);
     // Moving through the list with the keyboard shows the details as a click does.
-    connect(LV1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) {
-                if (current.isValid() && QApplication::mouseButtons() == Qt::NoButton)
-                    LV1_ItemClick(current.row());
-            });
+    connect(LV1, &ReportList::currentMovedByKey, this, [this](int row) { LV1_ItemClick(row); });
 
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -230,20 +226,7 @@ void frm_tranzisztor::showLoadMessage(bool show)
 
 void frm_tranzisztor::Form_Resize()
 {
-    const auto *frame = qobject_cast<const QMdiSubWindow *>(parentWidget());
-    const double outer = twips::fromPixels(frame ? frame->width() : frameGeometry().width());
-    const double inner = twips::fromPixels(width());
-    // The list spans the window: outer width less 300 once the scaler has
-    // run, so it is given the width the scaler turns into that.
-    const int remembered = resizer::rememberedWidth();
-    double w = outer - 300;
-    if (remembered != 0 && inner > 0 && !isMinimized())
-        w = w * remembered / inner;
-    twips::setWidth(LV1, std::max(0.0, w));
-    ToolWindow::Form_Resize();
-    const double room = inner - twips::left(LV1);
-    if (twips::width(LV1) > room)
-        twips::setWidth(LV1, std::max(0.0, room));
+    stretchListThenScale(LV1);
 }
 
 void frm_tranzisztor::Text1_Change()

@@ -2,7 +2,9 @@
 
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 
 ReportList::ReportList(QWidget *parent) : QTreeView(parent)
 {
@@ -26,4 +28,15 @@ void ReportList::setColumnWidthsTwips(const QList<int> &widths)
 {
     for (int i = 0; i < widths.size(); ++i)
         setColumnWidth(i, twips::toPixels(widths.at(i)));
+}
+
+void ReportList::setModel(QAbstractItemModel *model)
+{
+    QTreeView::setModel(model);
+    if (!selectionModel())
+        return;
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
+        if (current.isValid() && QApplication::mouseButtons() == Qt::NoButton)
+            Q_EMIT currentMovedByKey(current.row());
+    });
 }

@@ -11,8 +11,11 @@ public:
     explicit ReportList(QWidget *parent = nullptr);
     // Column widths given in twips; set after the model.
     void setColumnWidthsTwips(const QList<int> &widths);
+    void setModel(QAbstractItemModel *model) override;
 
 Q_SIGNALS:
     // A row was clicked (the model's row number).
     void itemClicked(int row);
+    // The current row was moved with the keyboard (a click reports itemClicked).
+    void currentMovedByKey(int row);
 };

@@ -115,3 +115,20 @@ void ToolHost::setInstance(ToolHost *host)
 {
     g_host = host;
 }
+
+void ToolWindow::stretchListThenScale(QWidget *list)
+{
+    const auto *frame = qobject_cast<const QMdiSubWindow *>(parentWidget());
+    const double outer = twips::fromPixels(frame ? frame->width() : frameGeometry().width());
+    const double inner = twips::fromPixels(width());
+    // The list is given the width that the scaler turns into outer less 300.
+    const int remembered = resizer::rememberedWidth();
+    double w = outer - 300;
+    if (remembered != 0 && inner > 0 && !isMinimized())
+        w = w * remembered / inner;
+    twips::setWidth(list, std::max(0.0, w));
+    ToolWindow::Form_Resize();
+    const double room = inner - twips::left(list);
+    if (twips::width(list) > room)
+        twips::setWidth(list, std::max(0.0, room));
+}

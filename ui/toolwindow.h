@@ -32,6 +32,9 @@ public:
 protected:
     // Default: the proportional scaler for windows that use it.
     virtual void Form_Resize();
+    // The catalogs' resize: the list spans the window (outer width less 300
+    // twips), then the scaler runs over everything.
+    void stretchListThenScale(QWidget *list);
     void resizeEvent(QResizeEvent *e) override;
     void showEvent(QShowEvent *e) override;
 
