@@ -1,11 +1,9 @@
 #include "catalogs/dictionary.h"
 
-#include "core/appdir.h"
-#include "core/textfile.h"
+#include "catalogs/tableload.h"
 
 #include <QCollator>
 #include <QCollatorSortKey>
-#include <QFile>
 #include <QLocale>
 
 #include <algorithm>
@@ -127,24 +125,12 @@ QString Dictionary_LoadReport::message() const
 
 Dictionary_LoadReport Load_Dictionary_Data(QIODevice &device, Dictionary_Table *table)
 {
-    Dictionary_LoadReport report;
-    QString text;
-    if (!textfile::readAll(device, &text)) {
-        table->clear();
-        report.ok = false;
-        return report;
-    }
-    table->read(text);
-    report.entries = table->size();
-    return report;
+    const bool ok = loadTable(device, table);
+    return Dictionary_LoadReport{ok, table->size()};
 }
 
 Dictionary_LoadReport Load_Dictionary_Data(Dictionary_Table *table)
 {
-    QFile f(appdir::file(Dictionary_FileName()));
-    if (!f.open(QIODevice::ReadOnly)) {
-        table->clear();
-        return Dictionary_LoadReport{false, 0};
-    }
-    return Load_Dictionary_Data(f, table);
+    const bool ok = loadTable(Dictionary_FileName(), table);
+    return Dictionary_LoadReport{ok, table->size()};
 }

@@ -1,9 +1,7 @@
 #include "catalogs/diodetable.h"
 
-#include "core/appdir.h"
-#include "core/textfile.h"
+#include "catalogs/tableload.h"
 
-#include <QFile>
 
 const Diode_Record &Diode_Table::record(int slot) const
 {
@@ -50,24 +48,12 @@ QString Diode_LoadReport::message() const
 
 Diode_LoadReport Load_Diode_Data(QIODevice &device, Diode_Table *table)
 {
-    Diode_LoadReport report;
-    QString text;
-    if (!textfile::readAll(device, &text)) {
-        table->clear();
-        report.ok = false;
-        return report;
-    }
-    table->read(text);
-    report.records = table->size();
-    return report;
+    const bool ok = loadTable(device, table);
+    return Diode_LoadReport{ok, table->size()};
 }
 
 Diode_LoadReport Load_Diode_Data(Diode_Table *table)
 {
-    QFile f(appdir::file(Diode_FileName()));
-    if (!f.open(QIODevice::ReadOnly)) {
-        table->clear();
-        return Diode_LoadReport{false, 0};
-    }
-    return Load_Diode_Data(f, table);
+    const bool ok = loadTable(Diode_FileName(), table);
+    return Diode_LoadReport{ok, table->size()};
 }
