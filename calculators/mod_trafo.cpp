@@ -19,7 +19,13 @@ namespace {
 // which is a valid core code.
 std::optional<double> numberIn(QStringView line)
 {
-    const QStringView t = line.trimmed();
+    // Only the blanks that leading-number reading skips: a line starting with
+    // another white space character (a vertical tab) reads as 0.
+    qsizetype i = 0;
+    while (i < line.size()
+           && (line[i] == QLatin1Char(' ') || line[i] == QLatin1Char('\t') || line[i] == QLatin1Char('\n')))
+        ++i;
+    const QStringView t = line.mid(i);
     if (t.isEmpty())
         return std::nullopt;
     const QChar c = t.front();
@@ -201,9 +207,14 @@ QByteArray settingsFileBytes(const Settings &s)
     lines.append(s.eta.fileLine());
     lines.append(numberForm(double(s.efficiencies.size() - 1)));
     for (const QString &entry : s.efficiencies) {
-        // The reader splits a bare entry at its commas: quote such an entry so
-        // that it comes back whole.
-        if (entry.contains(QLatin1Char(',')) && !entry.contains(QLatin1Char('"')))
+        // The reader splits a bare entry at commas and line ends, drops its
+        // outer blanks and stops the list at "vasmag": quote such an entry so
+        // that it comes back whole. (A value read with a quote in it never
+        // holds any of these.)
+        const bool bare = !entry.contains(QLatin1Char(',')) && !entry.contains(QLatin1Char('\r'))
+                          && !entry.contains(QLatin1Char('\n')) && entry.trimmed() == entry
+                          && entry.trimmed() != QLatin1String("vasmag");
+        if (!bare && !entry.contains(QLatin1Char('"')))
             lines.append(QLatin1Char('"') + entry + QLatin1Char('"'));
         else
             lines.append(entry);

@@ -112,6 +112,13 @@ TEST(TrafoSettingsFile, RoundTrips)
     EXPECT_EQ(back.eta.value(), 82.5);
     EXPECT_EQ(back.efficiencies, s.efficiencies);
 
+    // Quoted entries a bare line would change: outer blanks, line ends, the
+    // word that ends the list.
+    s.efficiencies = {QStringLiteral(" 85 "), QStringLiteral("8\r\n5"), QStringLiteral("vasmag"),
+                      QStringLiteral("90")};
+    ASSERT_TRUE(reread(s, &back));
+    EXPECT_EQ(back.efficiencies, s.efficiencies);
+
     // An unknown core writes an empty last line, which leaves the core as it was.
     s.K = 0;
     EXPECT_EQ(fileLines(s).last(), QString());
@@ -144,6 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"empty", nullptr, false, "80", nullptr, kHipersilK},
                     ReadCase{"efficiency_only", "hatásfok|70", false, "70", nullptr, kHipersilK},
                     ReadCase{"efficiency_garbled", "hatásfok|sok| 0 |60|vasmag| 1 ", false, "80", "60", kEiK},
+                    ReadCase{"efficiency_after_vertical_tab", "hatásfok|\v70| 0 |60|vasmag| 1 ", false, "80", "60", kEiK},
                     ReadCase{"efficiency_0", "hatásfok|0| 0 |60|vasmag| 1 ", false, "80", "60", kEiK},
                     ReadCase{"count_garbled", "hatásfok|70|sok|60|vasmag| 1 ", false, "70", nullptr, kHipersilK},
                     ReadCase{"count_negative", "hatásfok|70|-1 |vasmag| 1 ", false, "70", nullptr, kEiK},
