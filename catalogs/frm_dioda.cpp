@@ -48,8 +48,6 @@ frm_dioda::frm_dioda(QWidget *parent)
     LV1 = new ReportList(this);
     LV1->setObjectName(QStringLiteral("LV1"));
     LV1->setModel(m_model);
-    LV1->setAlternatingRowColors(true);
-    LV1->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     LV1->setColumnWidthsTwips({3528, 5292});
     twips::place(LV1, 120, 1440, 8055, 5535);
 

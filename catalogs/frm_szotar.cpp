@@ -104,8 +104,6 @@ frm_szotar::frm_szotar(QWidget *parent)
     LV1 = new ReportList(this);
     LV1->setObjectName(QStringLiteral("LV1"));
     LV1->setModel(m_model);
-    LV1->setAlternatingRowColors(true);
-    LV1->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     LV1->header()->setSectionsClickable(true);
     LV1->header()->setSortIndicatorShown(true);
     LV1->setColumnWidthsTwips({6703, 6703, 6615});

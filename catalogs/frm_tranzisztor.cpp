@@ -120,8 +120,6 @@ frm_tranzisztor::frm_tranzisztor(QWidget *parent)
     LV1 = new ReportList(this);
     LV1->setObjectName(QStringLiteral("LV1"));
     LV1->setModel(m_model);
-    LV1->setAlternatingRowColors(true);
-    LV1->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QList<int> widths;
     for (int c = 0; c < kTransistorFields; ++c)
         widths << TransistorModel::widthTwips(c);

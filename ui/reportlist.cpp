@@ -16,6 +16,8 @@ ReportList::ReportList(QWidget *parent) : QTreeView(parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setAlternatingRowColors(true);
+    header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex &idx) {
