@@ -1,7 +1,8 @@
 # Installed layout (the package uses the prefix /usr):
 #   lib/kondrix/      the application directory: the executable beside its data
-#   bin/kondrix       a link to it; the program finds its data from the real
-#                     executable's folder, so the link needs no data beside it
+#   bin/kondrix       a link to it, and bin/kondrix-cli to the command line;
+#                     both find their data from the real executable's folder,
+#                     so the links need no data beside them
 #   share/applications, share/metainfo, share/icons/hicolor: desktop integration
 # An installed application directory is read-only to its users: the
 # transformer settings they change go to their own configuration folder.
@@ -9,15 +10,17 @@ include(GNUInstallDirs)
 set(KONDRIX_APP_ID hu.kondrix.Kondrix)
 set(KONDRIX_INSTALL_DIR lib/kondrix)
 
-install(TARGETS kondrix RUNTIME DESTINATION ${KONDRIX_INSTALL_DIR})
+install(TARGETS kondrix kondrix-cli RUNTIME DESTINATION ${KONDRIX_INSTALL_DIR})
 install(DIRECTORY data/ DESTINATION ${KONDRIX_INSTALL_DIR})
-install(CODE "
-  set(_bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
-  file(MAKE_DIRECTORY \"\${_bin}\")
-  file(RELATIVE_PATH _target \"/prefix/${CMAKE_INSTALL_BINDIR}\" \"/prefix/${KONDRIX_INSTALL_DIR}/kondrix\")
-  message(STATUS \"Installing: \${_bin}/kondrix -> \${_target}\")
-  file(CREATE_LINK \"\${_target}\" \"\${_bin}/kondrix\" SYMBOLIC)
-")
+foreach(_exe kondrix kondrix-cli)
+  install(CODE "
+    set(_bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+    file(MAKE_DIRECTORY \"\${_bin}\")
+    file(RELATIVE_PATH _target \"/prefix/${CMAKE_INSTALL_BINDIR}\" \"/prefix/${KONDRIX_INSTALL_DIR}/${_exe}\")
+    message(STATUS \"Installing: \${_bin}/${_exe} -> \${_target}\")
+    file(CREATE_LINK \"\${_target}\" \"\${_bin}/${_exe}\" SYMBOLIC)
+  ")
+endforeach()
 
 set(_share ${CMAKE_INSTALL_DATAROOTDIR})
 install(FILES packaging/${KONDRIX_APP_ID}.desktop DESTINATION ${_share}/applications)

@@ -1,0 +1,9 @@
+#include "app/cli/cli.h"
+
+namespace cli {
+
+void addBandCommands(Registry &)
+{
+}
+
+} // namespace cli

@@ -1,0 +1,9 @@
+#include "app/cli/cli.h"
+
+namespace cli {
+
+void addCalculatorCommands(Registry &)
+{
+}
+
+} // namespace cli

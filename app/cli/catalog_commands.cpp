@@ -1,0 +1,9 @@
+#include "app/cli/cli.h"
+
+namespace cli {
+
+void addCatalogCommands(Registry &)
+{
+}
+
+} // namespace cli

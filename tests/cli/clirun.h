@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// Runs the installed kondrix-cli (installed into the build folder by the
+// cli_install test fixture) with the Hungarian locale.
+struct CliRun {
+    int code = -1;
+    QString out;
+    QString err;
+    QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
+};
+
+inline CliRun runCli(const QStringList &args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LANG"), QStringLiteral("hu_HU.UTF-8"));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("hu_HU.UTF-8"));
+    // The user's own trafo.ini must not change what the tests expect.
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), QStringLiteral(KONDRIX_CLI_PREFIX "/no-config"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(KONDRIX_CLI_PREFIX "/bin/kondrix-cli"), args);
+    CliRun r;
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit)
+        return r;
+    r.code = p.exitCode();
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
