@@ -1,5 +1,8 @@
 #include "catalogs/frm_smd.h"
 
+#include "catalogs/frm_tranzisztor.h"
+#include "catalogs/module1.h"
+#include "catalogs/smdlink.h"
 #include "catalogs/smdmodel.h"
 #include "core/datafile.h"
 #include "ui/controls.h"
@@ -11,6 +14,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QMenu>
 
 namespace {
 
@@ -50,6 +54,11 @@ frm_SMD::frm_SMD(QWidget *parent)
     connect(LV1, &ReportList::itemClicked, this, &frm_SMD::LV1_ItemClick);
     // Moving through the list with the keyboard shows the details as a click does.
     connect(LV1, &ReportList::currentMovedByKey, this, [this](int row) { LV1_ItemClick(row); });
+    // From a code to its base type's full ratings in the transistor catalog.
+    connect(LV1, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex &index) { Search_Transistor(index.row()); });
+    LV1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(LV1, &QWidget::customContextMenuRequested, this, &frm_SMD::LV1_ContextMenu);
 
     Frame1 = plainFrame(this, "Frame1");
     twips::place(Frame1, 120, 3480, 7935, 3255);
@@ -137,4 +146,51 @@ void frm_SMD::LV1_ItemClick(int row)
     const QString package = Smd_PackagePicture((*r)[4]);
     if (!package.isEmpty())
         Image2->load(package);
+}
+
+void frm_SMD::LV1_ContextMenu(const QPoint &pos)
+{
+    QModelIndex index = LV1->indexAt(pos);
+    if (!index.isValid())
+        index = LV1->currentIndex();   // the menu key over an empty spot
+    if (!index.isValid())
+        return;
+    const int row = index.row();
+    LV1->setCurrentIndex(m_model->index(row, 0));
+    LV1_ItemClick(row);
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("mnu_LV1"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction *search = menu->addAction(QString::fromUtf8("Keresés a tranzisztor katalógusban"));
+    search->setObjectName(QStringLiteral("mnu_tranzisztor"));
+    connect(search, &QAction::triggered, this, [this, row] { Search_Transistor(row); });
+    menu->popup(LV1->viewport()->mapToGlobal(pos));
+}
+
+void frm_SMD::Search_Transistor(int row)
+{
+    const Smd_Record *r = m_model->record(row);
+    if (!r)
+        return;
+    const QString base = (*r)[3];
+    // The catalog is read afresh, as its own window does at every opening.
+    const Transistor_LoadReport report = Load_Transistor_Data();
+    const std::optional<Transistor_Match> match = Find_Transistor_Type(Transistor_Table_Instance(), base);
+    if (!match) {
+        QString message = Smd_NoTransistorMessage(base);
+        if (!report.ok())
+            message += QLatin1Char('\n') + report.message();
+        lbl_hiba->setText(message);
+        lbl_hiba->raise();
+        lbl_hiba->show();
+        return;
+    }
+    ToolHost *host = ToolHost::instance();
+    if (!host)
+        return;
+    // As a toolbar click: this window closes, the catalog opens fresh.
+    const QString type = match->type;
+    unload();
+    if (auto *catalog = qobject_cast<frm_tranzisztor *>(host->showTool(QStringLiteral("frm_tranzisztor"))))
+        catalog->Show_Type(type);
 }

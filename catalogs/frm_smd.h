@@ -25,6 +25,10 @@ public:
 
 public Q_SLOTS:
     void LV1_ItemClick(int row);
+    // Opens the transistor catalog on the code's base type, or tells here
+    // that the catalog has no such type.
+    void Search_Transistor(int row);
+    void LV1_ContextMenu(const QPoint &pos);
 
 private:
     void Form_Load();

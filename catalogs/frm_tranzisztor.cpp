@@ -324,3 +324,17 @@ void frm_tranzisztor::Image2_Click()
 {
     About::showModal(this);
 }
+
+void frm_tranzisztor::Show_Type(const QString &type)
+{
+    Text1->setText(type);
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        const QModelIndex index = m_model->index(row, 0);
+        if (index.data().toString().trimmed().compare(type, Qt::CaseInsensitive) != 0)
+            continue;
+        LV1->setCurrentIndex(index);
+        LV1->scrollTo(index);
+        LV1_ItemClick(row);
+        return;
+    }
+}

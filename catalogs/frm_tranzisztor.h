@@ -31,6 +31,9 @@ public:
     static std::pair<QString, QString> structurePictures(const QString &structure);
     const Transistor_LoadReport &loadReport() const { return m_report; }
     TransistorModel *model() const { return m_model; }
+    // Searches for a type name and selects that type with its details, as
+    // when another window sends the user here for it.
+    void Show_Type(const QString &type);
 
 public Q_SLOTS:
     void Text1_Change();
