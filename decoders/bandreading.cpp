@@ -233,7 +233,7 @@ QVector<Reading> readBands(const QVector<int> &colours)
         if (auto r = readOne(reverse, true))
             out.append(*r);
     const auto rank = [](const Reading &r) {
-        return std::make_tuple(!r.inSeries, r.colours.first() == 0, r.reversed);
+        return std::make_tuple(!r.inSeries, r.reversed);
     };
     std::stable_sort(out.begin(), out.end(),
                      [&](const Reading &a, const Reading &b) { return rank(a) < rank(b); });

@@ -44,8 +44,8 @@ struct Reading
 
 // Every valid reading of four or five colours, as given and reversed (once
 // when both are the same), plausible first: a value of the tolerance's series
-// before one that is not, a first digit other than black before a black one,
-// the given order before the reverse. Empty when no reading is valid or the
+// before one that is not, then the given order before the reverse. Empty when
+// no reading is valid or the
 // count is not four or five.
 QVector<Reading> readBands(const QVector<int> &colours);
 
