@@ -127,6 +127,7 @@ Result colourCode(double ohms)
         r.lines << QStringLiteral("E-sor: %1").arg(seriesNames.join(QStringLiteral(", ")));
     if (!any) {
         r.code = NotRecognised;
+        messages.removeDuplicates();
         r.message = messages.join(QLatin1Char('\n'));
     }
     return r;
