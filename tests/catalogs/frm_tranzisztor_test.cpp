@@ -174,9 +174,7 @@ private Q_SLOTS:
         QTest::newRow("name cut at the hyphen") << u8("TO92-CBE") << u8("TO92.jpg") << portrait;
         QTest::newRow("no pinout") << u8("TO92") << u8("TO92.jpg") << portrait;
         QTest::newRow("landscape") << u8("TO220") << u8("TO220.jpg") << landscape;
-        QTest::newRow("landscape with pinout") << u8("TO220-BCE") << u8("TO220.jpg") << landscape;
         QTest::newRow("case as lead 3") << u8("TO3-BEC") << u8("TO3.jpg") << landscape;
-        QTest::newRow("SMD with pinout") << u8("SOT23-BEC") << u8("SOT23.jpg") << portrait;
         QTest::newRow("square is portrait") << u8("SQ") << u8("SQ.jpg") << portrait;
         QTest::newRow("no such file") << u8("NOSUCH") << QString() << QSizeF();
         QTest::newRow("parent directory") << u8("..\\npn") << QString() << QSizeF();
