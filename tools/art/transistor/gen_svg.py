@@ -596,11 +596,11 @@ def sot23_scene(body, leads, el=58, az=24):
     return sc
 
 
-def smd_top_view(bl, bw, leads, lab_size=19, num_size=12):
-    """Top view: leads = [(x, side, width, reach, label, number)], side +1 =
+def smd_top_view(bl, bw, leads, lab_size=19):
+    """Top view: leads = [(x, side, width, reach, number)], side +1 =
     front (bottom of the picture), -1 = back."""
     tv = Scene(Flat())
-    for x, side, w, reach, lab, num in leads:
+    for x, side, w, reach, lab in leads:
         y0 = side * bw / 2
         y1 = side * (bw / 2 + reach)
         tv.poly2([(x - w / 2, y0 - side * 0.1), (x + w / 2, y0 - side * 0.1),
@@ -614,8 +614,8 @@ def smd_top_view(bl, bw, leads, lab_size=19, num_size=12):
     return tv
 
 
-SOT23_TOP = [(-0.95, 1, 0.42, 0.55, "1", "1"), (0.95, 1, 0.42, 0.55, "2", "2"),
-             (0.0, -1, 0.42, 0.55, "3", "3")]
+SOT23_TOP = [(-0.95, 1, 0.42, 0.55, "1"), (0.95, 1, 0.42, 0.55, "2"),
+             (0.0, -1, 0.42, 0.55, "3")]
 
 
 def sot23():
@@ -631,7 +631,7 @@ def sot23():
 def sot323():
     sc = sot23_scene((2.0, 1.25, 0.9, 0.05), (0.3, 0.65, 0.7))
     a = sc.render((20, 56, 260, 160))
-    top = [(x * 0.65 / 0.95, s, 0.3, 0.45, l, n) for x, s, _, _, l, n in SOT23_TOP]
+    top = [(x * 0.65 / 0.95, s, 0.3, 0.45, l) for x, s, _, _, l in SOT23_TOP]
     tv = smd_top_view(2.0, 1.25, top)
     b = tv.render((310, 100, 140, 104))
     w, h = LAND
