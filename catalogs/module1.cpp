@@ -533,7 +533,8 @@ void Transistor_Table::findTypes(QStringView needle, std::vector<int> *out) cons
     const QString fn = foldText(needle);
     const char16_t *h = m_folded.get();
     const char16_t *text = m_text.get() + names.textPos;
-    const qsizetype n = names.textLength;
+    // Lines beyond the record count (a damaged, longer name file) are no records.
+    const qsizetype n = names.lines > m_count ? qsizetype(names.start[size_t(m_count)]) : names.textLength;
     const qsizetype len = fn.size();
     const char16_t *nd = reinterpret_cast<const char16_t *>(fn.constData());
     const uint32_t *st = names.start.get();
@@ -751,14 +752,31 @@ Transistor_LoadReport TransistorLoader::load(const Transistor_Source &source, Tr
         if (!p.isEmpty())
             report.problems << p;
 
-    int count = 0;
-    for (int f = 0; f < kTransistorFields; ++f)
-        count = std::max(count, t.m_columns[f].lines);
+    // The record count is the line count that most of the files read share:
+    // one damaged file (bytes appended, a cut copy) must not set it for the
+    // others. A tie goes to the count of the type names, which alone make a
+    // record findable; failing that to the larger count, which hides no line.
+    auto lines = [&t](int f) { return t.m_columns[f].lines; };
+    auto preferred = [&](int a, int b) {
+        const bool aNames = read[0] && a == lines(0), bNames = read[0] && b == lines(0);
+        return aNames != bNames ? aNames : a > b;
+    };
+    int count = 0, votes = 0;
     for (int f = 0; f < kTransistorFields; ++f) {
-        const int lines = t.m_columns[f].lines;
-        if (read[size_t(f)] && lines < count)
+        if (!read[size_t(f)])
+            continue;
+        int v = 0;
+        for (int g = 0; g < kTransistorFields; ++g)
+            v += read[size_t(g)] && lines(g) == lines(f);
+        if (v > votes || (v == votes && preferred(lines(f), count))) {
+            count = lines(f);
+            votes = v;
+        }
+    }
+    for (int f = 0; f < kTransistorFields; ++f) {
+        if (read[size_t(f)] && lines(f) != count)
             report.problems << QString::fromUtf8("%1: %2 sor a %3 helyett.")
-                                   .arg(Transistor_FileName(f)).arg(lines).arg(count);
+                                   .arg(Transistor_FileName(f)).arg(lines(f)).arg(count);
     }
     t.m_count = count;
     report.records = count;

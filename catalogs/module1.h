@@ -83,7 +83,7 @@ struct Transistor_Source
 struct Transistor_LoadReport
 {
     int records = 0;
-    QStringList problems;   // one line per file that was missing, unreadable or short
+    QStringList problems;   // one line per file that was missing, unreadable, short or long
     bool ok() const { return problems.isEmpty(); }
     QString message() const;   // empty when ok
 };
@@ -91,9 +91,11 @@ struct Transistor_LoadReport
 // Field file name: "f00.txt" .. "f18.txt".
 QString Transistor_FileName(int field);
 
-// Fills table from the nineteen files. The record count is the largest line
-// count among the files read; a missing file or a file with fewer lines gives
-// empty fields, and the report names it.
+// Fills table from the nineteen files. The record count is the line count
+// that most of the files read share (a tie goes to the count of f00.txt, else
+// to the larger count). A missing file or a file with fewer lines gives empty
+// fields, the lines of a longer file beyond the count are left out; the report
+// names every such file.
 Transistor_LoadReport Load_Transistor_Data(const Transistor_Source &source, Transistor_Table *table);
 Transistor_LoadReport Load_Transistor_Data(const std::array<Transistor_File, kTransistorFields> &files,
                                            Transistor_Table *table);

@@ -46,11 +46,16 @@ COLUMNS = [
 MATERIAL_CODES = {"", "1", "2"}
 STRUCTURE_CODES = {"", "1", "2", "3", "4"}
 
+# Package -> number of leads the package picture numbers (TO-3 and TO-66:
+# pins 1 and 2, the case is 3; SOT-223: the tab is 4).
 PACKAGES = {
-    "TO1", "TO3", "TO5", "TO18", "TO39", "TO66", "TO72", "TO92", "TO126",
-    "TO202", "TO218", "TO220", "TO247", "TO3P", "SOT23", "SOT32", "SOT89",
-    "SOT223", "SOT323", "SOT93",
+    "TO1": 3, "TO3": 3, "TO5": 3, "TO18": 3, "TO39": 3, "TO66": 3, "TO72": 4,
+    "TO92": 3, "TO126": 3, "TO202": 3, "TO218": 3, "TO220": 3, "TO247": 3,
+    "TO3P": 3, "SOT23": 3, "SOT32": 3, "SOT89": 3, "SOT223": 4, "SOT323": 3,
+    "SOT93": 3,
 }
+# Pinout letters, one per numbered lead: bipolar or field-effect.
+PIN_SETS = (set("EBC"), set("GDS"))
 
 USE_CODES = {
     "<A46", "<A45", "<246", "<286", "<295", "<346", "<395", "<047", "<06",
@@ -92,10 +97,14 @@ def check_row(lineno, fields, errors):
                       % (where, name, structure))
     package = fields[13]
     if package:
-        base = package.split("-", 1)[0]
+        base, _, pins = package.partition("-")
         if base not in PACKAGES:
             errors.append("%s (%s): package %r not in the allowed list"
                           % (where, name, package))
+        elif "-" in package and (len(pins) != PACKAGES[base]
+                                 or not any(set(pins) <= s for s in PIN_SETS)):
+            errors.append("%s (%s): pinout %r must give %d leads with E B C "
+                          "(or G D S)" % (where, name, package, PACKAGES[base]))
     use = fields[14]
     if use.startswith("<") and use not in USE_CODES:
         errors.append("%s (%s): unknown use code %r" % (where, name, use))

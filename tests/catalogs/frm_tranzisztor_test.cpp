@@ -147,7 +147,7 @@ private Q_SLOTS:
         choose(w, u8("BC107"));
         const char *expected[] = {"BC107", "Si", "P: 300 mW", "Ucb: 50 V", "Uce: 45 V", "Ueb: 6 V",
                                   "Ic: 100 mA", "Hfe: 110-450", "Tj: 175", "Ftr: ", "Gyár: Philips",
-                                  "Tok: TO18", "Jellemzők: Kisteljesítményű, Általános célra",
+                                  "Tok: TO18-EBC", "Jellemzők: Kisteljesítményű, Általános célra",
                                   "Eu: BC237, BC547", "USA: ", "Oro: ", "Jap: ", "Helyettesítő típusok:"};
         for (int i = 0; i < frm_tranzisztor::kLabels; ++i)
             QCOMPARE(lbl(w, i)->text(), u8(expected[i]));
@@ -171,8 +171,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");   // empty: no thumbnail
         QTest::addColumn<QSizeF>("enlarged");
         const QSizeF portrait(5000, 6500), landscape(7500, 5000);
-        QTest::newRow("name cut at the hyphen") << u8("TO92-EBC") << u8("TO92.jpg") << portrait;
+        QTest::newRow("name cut at the hyphen") << u8("TO92-CBE") << u8("TO92.jpg") << portrait;
+        QTest::newRow("no pinout") << u8("TO92") << u8("TO92.jpg") << portrait;
         QTest::newRow("landscape") << u8("TO220") << u8("TO220.jpg") << landscape;
+        QTest::newRow("case as lead 3") << u8("TO3-BEC") << u8("TO3.jpg") << landscape;
         QTest::newRow("square is portrait") << u8("SQ") << u8("SQ.jpg") << portrait;
         QTest::newRow("no such file") << u8("NOSUCH") << QString() << QSizeF();
         QTest::newRow("parent directory") << u8("..\\npn") << QString() << QSizeF();
@@ -200,6 +202,8 @@ private Q_SLOTS:
         choose(w, u8("PN1"));
         QVERIFY(img(w, "ImgStrukt(0)")->hasPicture());    // pnp
         QCOMPARE(lbl(w, 12)->text(), u8("Jellemzők: <b>x</b>"));
+        QCOMPARE(lbl(w, 11)->text(), u8("Tok: ") + package);   // the pinout stays in the text
+        QCOMPARE(w.model()->index(0, 13).data().toString(), package);
         QCOMPARE(lbl(w, 12)->textFormat(), Qt::PlainText);
         auto *image1 = img(w, "Image1");
         QWidget *picture1 = part(w, u8("Picture1"));
@@ -250,6 +254,33 @@ private Q_SLOTS:
         QCOMPARE(lbl(w, 4)->text(), u8("Uce: "));
         w.Cmd_Click(0);
         QVERIFY(!hiba->isHidden());
+    }
+
+    // One damaged file with more lines must not set the count for the other
+    // eighteen nor have them blamed.
+    void random_bytes_appended_to_one_file()
+    {
+        QByteArray bytes = shipped("f14.txt");
+        uint32_t seed = 14;
+        for (int i = 0; i < 20000; ++i) {
+            seed = seed * 1664525u + 1013904223u;
+            const char c = char(seed >> 24);
+            bytes += (seed >> 8) % 13 == 0 ? '\r' : c;
+        }
+        const int lines = int(textfile::splitLines(textfile::decode(bytes)).size());
+        QVERIFY(lines > 472 + 500);
+        env.writeFile(u8("Tranzisztor/f14.txt"), bytes);
+        frm_tranzisztor w;
+        w.show();
+        QCOMPARE(w.windowTitle(), title(472));
+        auto *hiba = part<QLabel>(w, u8("lbl_hiba"));
+        QVERIFY(!hiba->isHidden());
+        QCOMPARE(hiba->text(), u8("Hibás tranzisztor adatfájlok:\nf14.txt: %1 sor a 472 helyett.\n"
+                                  "A hiányzó adatok helyén üres mező áll.").arg(lines));
+        w.Cmd_Click(9);
+        QVERIFY(!w.model()->slots().empty() && w.model()->slots().back() < 472);
+        choose(w, u8("BC107"));
+        QCOMPARE(lbl(w, 12)->text(), u8("Jellemzők: Kisteljesítményű, Általános célra"));
     }
 
     void no_files_at_all()

@@ -5,7 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
+
+#include <numeric>
 
 namespace {
 
@@ -108,7 +113,8 @@ TEST(TransistorLoader, RandomLinesAndSearchesAgreeWithAPlainReading)
         const QByteArray bytes = textfile::encode(word(next() % 700, 0));
         const QStringList names = textfile::splitLines(textfile::decode(bytes));
         Files f = filesWith(0);
-        f[0].bytes = f[3].bytes = bytes;
+        for (Transistor_File &file : f)   // all alike: the count is theirs
+            file.bytes = bytes;
         const Transistor_Table t = loaded(f);
         ASSERT_EQ(t.size(), names.size()) << round;
         for (int s = 0; s < t.size(); ++s)
@@ -156,6 +162,139 @@ TEST(TransistorLoader, UnequalMissingAndUnreadableFilesAndReloads)
     EXPECT_EQ(r.records, 0);
     EXPECT_EQ(r.problems.size(), kTransistorFields);
     EXPECT_TRUE(find(none, u8("BC")).empty());
+}
+
+namespace {
+struct CountCase
+{
+    const char *name;
+    std::map<int, int> lines;   // file -> line count; the others have 3
+    std::vector<int> missing;
+    int expected;
+    std::vector<const char *> problems;
+};
+class RecordCount : public testing::TestWithParam<CountCase> {};
+} // namespace
+
+// The line count most files share sets the record count; only the files that
+// differ from it are named. Fields beyond a short file are empty, lines beyond
+// the count in a long one are no records (the search does not reach them).
+TEST_P(RecordCount, MajorityOfTheFiles)
+{
+    const CountCase &c = GetParam();
+    Files f;
+    for (int k = 0; k < kTransistorFields; ++k) {
+        const int n = c.lines.count(k) ? c.lines.at(k) : 3;
+        QByteArray b;
+        for (int l = 0; l < n; ++l)
+            b += "T" + QByteArray::number(k) + "x" + QByteArray::number(l) + "\r\n";
+        f[k] = Transistor_File{Transistor_File::State::Read, b};
+    }
+    for (int k : c.missing)
+        f[k] = Transistor_File{Transistor_File::State::Missing, {}};
+    Transistor_LoadReport r;
+    const Transistor_Table t = loaded(f, &r);
+    EXPECT_EQ(r.records, c.expected);
+    ASSERT_EQ(t.size(), c.expected);
+    QStringList problems;
+    for (const char *p : c.problems)
+        problems << u8(p);
+    EXPECT_EQ(r.problems, problems);
+    EXPECT_EQ(r.ok(), problems.isEmpty());
+    for (int k = 3; k < kTransistorFields; k += 5) {   // plain fields: as read, or empty past the file
+        const bool read = std::find(c.missing.begin(), c.missing.end(), k) == c.missing.end();
+        const int n = !read ? 0 : c.lines.count(k) ? c.lines.at(k) : 3;
+        for (int s = 0; s <= c.expected; ++s)
+            EXPECT_EQ(t.field(s, k), s < n && s < c.expected ? u8("T%1x%2").arg(k).arg(s) : QString()) << k << " " << s;
+    }
+    std::vector<int> all(size_t(c.expected));
+    std::iota(all.begin(), all.end(), 0);
+    if ((c.lines.count(0) ? c.lines.at(0) : 3) >= c.expected) {
+        EXPECT_EQ(find(t, u8("T0x")), all);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(TransistorLoader, RecordCount, testing::Values(
+    CountCase{"AllEqual", {}, {}, 3, {}},
+    CountCase{"OneLong", {{14, 9}}, {}, 3, {"f14.txt: 9 sor a 3 helyett."}},
+    CountCase{"LongNameFile", {{0, 6}}, {}, 3, {"f00.txt: 6 sor a 3 helyett."}},
+    CountCase{"OneShort", {{5, 1}}, {}, 3, {"f05.txt: 1 sor a 3 helyett."}},
+    CountCase{"TwoDiffer", {{3, 5}, {17, 0}}, {}, 3, {"f03.txt: 5 sor a 3 helyett.", "f17.txt: 0 sor a 3 helyett."}},
+    CountCase{"MissingFilesDoNotVote", {{1, 4}, {2, 4}, {3, 4}, {16, 4}, {17, 4}},
+              {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}, 4,
+              {"f04.txt: hiányzik.", "f05.txt: hiányzik.", "f06.txt: hiányzik.", "f07.txt: hiányzik.",
+               "f08.txt: hiányzik.", "f09.txt: hiányzik.", "f10.txt: hiányzik.", "f11.txt: hiányzik.",
+               "f12.txt: hiányzik.", "f13.txt: hiányzik.", "f14.txt: hiányzik.", "f15.txt: hiányzik.",
+               "f00.txt: 3 sor a 4 helyett.", "f18.txt: 3 sor a 4 helyett."}},
+    // Nine against nine: the names' count wins, even when it is the smaller.
+    CountCase{"TieGoesToTheNames", {{0, 2}, {1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}, {7, 2}, {8, 2},
+                                    {9, 5}, {10, 5}, {11, 5}, {12, 5}, {13, 5}, {14, 5}, {15, 5}, {16, 5}, {17, 5}},
+              {18}, 2,
+              {"f18.txt: hiányzik.", "f09.txt: 5 sor a 2 helyett.", "f10.txt: 5 sor a 2 helyett.",
+               "f11.txt: 5 sor a 2 helyett.", "f12.txt: 5 sor a 2 helyett.", "f13.txt: 5 sor a 2 helyett.",
+               "f14.txt: 5 sor a 2 helyett.", "f15.txt: 5 sor a 2 helyett.", "f16.txt: 5 sor a 2 helyett.",
+               "f17.txt: 5 sor a 2 helyett."}},
+    // Without the names in the tie the larger count wins: no line is hidden.
+    CountCase{"TieWithoutTheNamesGoesToTheLarger", {{0, 7}, {1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2},
+                                                    {7, 2}, {8, 2}, {9, 2}},
+              {}, 3,
+              {"f00.txt: 7 sor a 3 helyett.", "f01.txt: 2 sor a 3 helyett.", "f02.txt: 2 sor a 3 helyett.",
+               "f03.txt: 2 sor a 3 helyett.", "f04.txt: 2 sor a 3 helyett.", "f05.txt: 2 sor a 3 helyett.",
+               "f06.txt: 2 sor a 3 helyett.", "f07.txt: 2 sor a 3 helyett.", "f08.txt: 2 sor a 3 helyett.",
+               "f09.txt: 2 sor a 3 helyett."}}),
+    [](const testing::TestParamInfo<CountCase> &i) { return std::string(i.param.name); });
+
+// Every package named in the shipped catalog has its picture, and a pinout
+// after the hyphen names each numbered lead of that picture once: E B C for
+// bipolar types, G D S for field-effect ones.
+TEST(TransistorData, PackagesHavePicturesAndWholePinouts)
+{
+    const std::map<QString, int> leads = {
+        {u8("TO1"), 3},  {u8("TO3"), 3},   {u8("TO5"), 3},   {u8("TO18"), 3},  {u8("TO39"), 3},
+        {u8("TO66"), 3}, {u8("TO72"), 4},  {u8("TO92"), 3},  {u8("TO126"), 3}, {u8("TO202"), 3},
+        {u8("TO218"), 3}, {u8("TO220"), 3}, {u8("TO247"), 3}, {u8("TO3P"), 3},  {u8("SOT23"), 3},
+        {u8("SOT32"), 3}, {u8("SOT89"), 3}, {u8("SOT223"), 4}, {u8("SOT323"), 3}, {u8("SOT93"), 3}};
+    const QString dir = QStringLiteral(KONDRIX_SOURCE_DATA "/Tranzisztor/");
+    for (const auto &[package, n] : leads)   // the table covers the pictures drawn
+        EXPECT_TRUE(QFileInfo::exists(dir + u8("Tokpic/") + package + u8(".jpg"))) << qPrintable(package);
+    Files f;
+    for (int k = 0; k < kTransistorFields; ++k) {
+        QFile in(dir + Transistor_FileName(k));
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly)) << k;
+        f[k] = Transistor_File{Transistor_File::State::Read, in.readAll()};
+    }
+    Transistor_LoadReport r;
+    const Transistor_Table t = loaded(f, &r);
+    ASSERT_TRUE(r.ok()) << qPrintable(r.message());
+    int withPinout = 0;
+    for (int s = 0; s < t.size(); ++s) {
+        const QString field = t.field(s, 13).toString();
+        if (field.isEmpty())
+            continue;
+        const QString type = t.field(s, 0).toString();
+        const QString package = field.section(QLatin1Char('-'), 0, 0);
+        ASSERT_TRUE(leads.count(package)) << qPrintable(type) << " " << qPrintable(field);
+        if (!field.contains(QLatin1Char('-')))
+            continue;
+        ++withPinout;
+        const QString pins = field.section(QLatin1Char('-'), 1);
+        EXPECT_EQ(pins.size(), leads.at(package)) << qPrintable(type) << " " << qPrintable(field);
+        const bool bipolar = QRegularExpression(u8("^[EBC]+$")).match(pins).hasMatch();
+        const bool fet = QRegularExpression(u8("^[GDS]+$")).match(pins).hasMatch();
+        EXPECT_TRUE(bipolar || fet) << qPrintable(type) << " " << qPrintable(field);
+        // Each electrode once; only the SOT-223 tab repeats lead 2.
+        for (QChar c : pins)
+            EXPECT_EQ(pins.count(c), package == u8("SOT223") && c == pins[1] ? 2 : 1) << qPrintable(field);
+    }
+    EXPECT_GT(withPinout, 200);
+    const std::pair<const char *, const char *> known[] = {
+        {"BC547", "TO92-CBE"}, {"2N3904", "TO92-EBC"}, {"BD139", "SOT32-ECB"}, {"TIP31C", "TO220-BCE"},
+        {"2N3055", "TO3-BEC"}, {"BC847", "SOT23-BEC"}, {"BC107", "TO18-EBC"}, {"2SC1815", "TO92-ECB"}};
+    for (const auto &[type, field] : known) {
+        const std::vector<int> slots = find(t, u8(type));
+        ASSERT_FALSE(slots.empty()) << type;
+        EXPECT_EQ(t.field(slots.front(), 13), u8(field)) << type;
+    }
 }
 
 TEST(TransistorSearch, SubstringCaseIgnoredInSlotOrderInsideTheName)

@@ -150,7 +150,11 @@ class Flat:
 
 # -------------------------------------------------------------- scene ---
 class Scene:
+    made = 0
+
     def __init__(self, cam):
+        Scene.made += 1
+        self.serial = Scene.made   # keeps clip ids unique and the output stable
         self.cam = cam
         self.ops = []
         self.clip_n = 0
@@ -365,7 +369,7 @@ class Scene:
             elif kind == "hole":
                 front, back, wall, behind = op[1:]
                 self.clip_n += 1
-                cid = "c%d_%d" % (id(self) % 100000, self.clip_n)
+                cid = "c%d_%d" % (self.serial, self.clip_n)
                 fd = " ".join(T(p) for p in front)
                 bd = " ".join(T(p) for p in back)
                 defs.append('<clipPath id="%s"><polygon points="%s"/></clipPath>' % (cid, fd))
@@ -406,6 +410,11 @@ def page(w, h, parts, caption=None, cap_size=30, notes=()):
 
 LAND = (480, 320)
 PORT = (320, 420)
+
+# Leads carry the numbers of the package outline, never electrode letters:
+# which electrode sits on which lead depends on the type (the catalog gives
+# it after the package name, e.g. TO92-CBE).
+NUMS = ["1", "2", "3"]
 
 
 # ------------------------------------------------- part building blocks ---
@@ -504,7 +513,7 @@ def land_page(sc, caption, notes=(), region=(24, 14, 432, 232)):
 def to220():
     sc = tab_package("TO220", "TO-220", (10.0, 9.0, 4.5),
                      (10.0, 15.6, 1.3, None), (12.4, 1.85),
-                     (2.54, 0.8, 1.45, 2.6, 8.5, -2.6), ["B", "C", "E"])
+                     (2.54, 0.8, 1.45, 2.6, 8.5, -2.6), NUMS)
     return land_page(sc, "TO-220")
 
 
@@ -519,14 +528,14 @@ def to202():
 def to218():
     sc = tab_package("TO218", "TO-218", (15.2, 12.6, 4.8),
                      (15.2, 19.2, 1.6, chamfer_rect(-7.6, 7.6, 12.6, 19.2, 0.9)),
-                     (15.6, 2.05), (5.45, 1.2, 2.3, 3.6, 11.0, -3.0), ["B", "C", "E"])
+                     (15.6, 2.05), (5.45, 1.2, 2.3, 3.6, 11.0, -3.0), NUMS)
     return land_page(sc, "TO-218")
 
 
 def to126(caption):
     outline = chamfer_rect(-3.9, 3.9, 0, 11.0, 0.5, 0.2)
     sc = plastic_hole_package(outline, 2.8, (7.6, 1.6),
-                              (2.29, 0.75, 1.25, 2.2, 9.0, -1.5), ["E", "C", "B"],
+                              (2.29, 0.75, 1.25, 2.2, 9.0, -1.5), NUMS,
                               metal_back=0.5)
     return land_page(sc, caption)
 
@@ -534,7 +543,7 @@ def to126(caption):
 def to247():
     outline = chamfer_rect(-7.9, 7.9, 0, 20.6, 1.2, 0.3)
     sc = plastic_hole_package(outline, 5.0, (15.3, 1.8),
-                              (5.45, 1.25, 2.3, 4.0, 12.0, -2.6), ["B", "C", "E"],
+                              (5.45, 1.25, 2.3, 4.0, 12.0, -2.6), NUMS,
                               metal_back=1.9)
     return land_page(sc, "TO-247")
 
@@ -545,7 +554,7 @@ def to3p():
          (7.8, 15.2), (7.0, 15.2), (7.0, 16.8), (7.8, 16.8), (7.8, 19.7), (7.5, 20.0),
          (-7.5, 20.0), (-7.8, 19.7), (-7.8, 16.8), (-7.0, 16.8), (-7.0, 15.2), (-7.8, 15.2)]
     sc = plastic_hole_package(o, 4.8, (16.0, 1.65),
-                              (5.45, 1.1, 2.2, 3.6, 12.0, -2.4), ["B", "C", "E"],
+                              (5.45, 1.1, 2.2, 3.6, 12.0, -2.4), NUMS,
                               metal_back=1.5)
     return land_page(sc, "TO-3P")
 
@@ -553,7 +562,7 @@ def to3p():
 def sot93():
     outline = chamfer_rect(-7.5, 7.5, 0, 15.6, 0.8, 0.3)
     sc = plastic_hole_package(outline, 4.7, (11.6, 2.0),
-                              (5.45, 1.15, 2.2, 3.4, 10.5, -2.6), ["B", "C", "E"],
+                              (5.45, 1.15, 2.2, 3.4, 10.5, -2.6), NUMS,
                               metal_back=1.6)
     return land_page(sc, "SOT-93")
 
@@ -572,7 +581,7 @@ def gullwing(sc, x, w, z_from, z_to, y_exit, thick, foot, direction=1):
 
 def sot23_scene(body, leads, el=58, az=24):
     """body: (length x, width z, height y, standoff)  leads: (w, pitch, reach)
-    Two leads in front (B, E), one at the back (C)."""
+    Two leads in front (1, 2), one at the back (3)."""
     bl, bwz, bh, so = body
     lw, pitch, reach = leads
     sc = Scene(Camera(az, el))
@@ -581,17 +590,17 @@ def sot23_scene(body, leads, el=58, az=24):
     sc.box(-bl / 2, bl / 2, so, bh, -zf, zf, PLASTIC, 0.12)
     for x in (-pitch, pitch):
         gullwing(sc, x, lw, zf, zf + reach, bh * 0.45, 0.13, reach * 0.5, 1)
-    sc.text((-pitch, 0, zf + reach), "B", dy=28, size=22, group="front")
-    sc.text((pitch, 0, zf + reach), "E", dy=28, size=22, group="front")
-    sc.text((0.0, 0.13, -zf - reach), "C", dy=-12, size=22)
+    sc.text((-pitch, 0, zf + reach), "1", dy=28, size=22, group="front")
+    sc.text((pitch, 0, zf + reach), "2", dy=28, size=22, group="front")
+    sc.text((0.0, 0.13, -zf - reach), "3", dy=-12, size=22)
     return sc
 
 
-def smd_top_view(bl, bw, leads, lab_size=19, num_size=12):
-    """Top view: leads = [(x, side, width, reach, label, number)], side +1 =
+def smd_top_view(bl, bw, leads, lab_size=19):
+    """Top view: leads = [(x, side, width, reach, number)], side +1 =
     front (bottom of the picture), -1 = back."""
     tv = Scene(Flat())
-    for x, side, w, reach, lab, num in leads:
+    for x, side, w, reach, lab in leads:
         y0 = side * bw / 2
         y1 = side * (bw / 2 + reach)
         tv.poly2([(x - w / 2, y0 - side * 0.1), (x + w / 2, y0 - side * 0.1),
@@ -602,14 +611,11 @@ def smd_top_view(bl, bw, leads, lab_size=19, num_size=12):
             tv.ops.append(("text", (x, y1), lab, 0, -7, lab_size, INK, "middle", "bold"))
     tv.poly2([(-bl / 2, -bw / 2), (bl / 2, -bw / 2), (bl / 2, bw / 2), (-bl / 2, bw / 2)],
              "#45484f", sw=1.4)
-    for x, side, w, reach, lab, num in leads:
-        y = side * (bw / 2 - 0.28 * bw)
-        tv.ops.append(("text", (x, y), num, 0, num_size * 0.36, num_size, "#e6e6e6", "middle", "normal"))
     return tv
 
 
-SOT23_TOP = [(-0.95, 1, 0.42, 0.55, "B", "1"), (0.95, 1, 0.42, 0.55, "E", "2"),
-             (0.0, -1, 0.42, 0.55, "C", "3")]
+SOT23_TOP = [(-0.95, 1, 0.42, 0.55, "1"), (0.95, 1, 0.42, 0.55, "2"),
+             (0.0, -1, 0.42, 0.55, "3")]
 
 
 def sot23():
@@ -625,7 +631,7 @@ def sot23():
 def sot323():
     sc = sot23_scene((2.0, 1.25, 0.9, 0.05), (0.3, 0.65, 0.7))
     a = sc.render((20, 56, 260, 160))
-    top = [(x * 0.65 / 0.95, s, 0.3, 0.45, l, n) for x, s, _, _, l, n in SOT23_TOP]
+    top = [(x * 0.65 / 0.95, s, 0.3, 0.45, l) for x, s, _, _, l in SOT23_TOP]
     tv = smd_top_view(2.0, 1.25, top)
     b = tv.render((310, 100, 140, 104))
     w, h = LAND
@@ -638,7 +644,7 @@ def sot89():
     sc = Scene(Camera(24, 56))
     bl, bw, bh = 4.5, 2.5, 1.5
     zf = bw / 2
-    # collector tab behind the body (same metal as the middle lead)
+    # tab behind the body (same metal as the middle lead)
     tab = [(-0.9, -zf + 0.3), (0.9, -zf + 0.3), (0.9, -zf - 0.9), (0.65, -zf - 1.15),
            (-0.65, -zf - 1.15), (-0.9, -zf - 0.9)]
     sc.prism([(x, 0.0, z) for x, z in tab], (0, 0.42, 0), TIN, 0.4)
@@ -646,9 +652,9 @@ def sot89():
     # flat leads lying on the board, the middle one wider
     for x, w in ((-1.5, 0.44), (0.0, 0.58), (1.5, 0.44)):
         sc.box(x - w / 2, x + w / 2, 0.0, 0.42, zf, zf + 1.2, TIN, 0.4)
-    for x, s in ((-1.5, "B"), (0.0, "C"), (1.5, "E")):
+    for x, s in ((-1.5, "1"), (0.0, "2"), (1.5, "3")):
         sc.text((x, 0, zf + 1.2), s, dy=28, size=22, group="front")
-    sc.text((0, 0.42, -zf - 1.15), "C", dy=-12, size=22)
+    sc.text((0, 0.42, -zf - 1.15), "2", dy=-12, size=22)   # the tab is part of lead 2
     return land_page(sc, "SOT-89", region=(60, 48, 360, 170))
 
 
@@ -660,9 +666,9 @@ def sot223():
     sc.box(-bl / 2, bl / 2, 0.1, bh, -zf, zf, PLASTIC, 0.12)
     for x in (-2.3, 0.0, 2.3):
         gullwing(sc, x, 0.72, zf, zf + 1.7, 0.8, 0.26, 0.8, 1)
-    for x, s in ((-2.3, "B"), (0.0, "C"), (2.3, "E")):
+    for x, s in ((-2.3, "1"), (0.0, "2"), (2.3, "3")):
         sc.text((x, 0, zf + 1.7), s, dy=28, size=22, group="front")
-    sc.text((0, 0.26, -zf - 1.7), "C", dy=-12, size=22)
+    sc.text((0, 0.26, -zf - 1.7), "4", dy=-12, size=22)
     return land_page(sc, "SOT-223", region=(60, 48, 360, 170))
 
 
@@ -686,7 +692,7 @@ def to92():
     for x in xs:
         sc.box(x - 0.23, x + 0.23, -9.0, 0.2, -0.23, 0.23, TIN, 0.35)
     sc.prism(base, (0, 5.0, 0), PLASTIC, 0.25, smooth=smooth, outline=True)
-    lead_labels(sc, xs, -9.0, 0, ["E", "B", "C"], dy=28, size=24)
+    lead_labels(sc, xs, -9.0, 0, NUMS, dy=28, size=24)
     w, h = PORT
     return page(w, h, [sc.render((40, 16, 240, 320))], "TO-92")
 
@@ -776,16 +782,17 @@ def label_leads_2d(bv, leads, radius, size=20):
 
 
 def small_can(caption, rc, hc, rf, hf, pin_r, lead_len, lead_d, four=False):
-    # E left, B at the back, C right, (case lead in front); the tab is next to E
-    leads = [(-pin_r, 0.0, "E"), (0.0, -pin_r, "B"), (pin_r, 0.0, "C")]
+    # Seen from below the leads follow clockwise from the tab: 1 left, 2 at
+    # the front, 3 right (and 4 at the back, the case lead of TO-72).
+    leads = [(-pin_r, 0.0, "1"), (0.0, pin_r, "2"), (pin_r, 0.0, "3")]
     if four:
-        leads.append((0.0, pin_r, "tok"))
-    tab = 135.0                               # front left
-    sc = can_scene(rc, hc, rf, hf, tab, leads, lead_len, lead_d)
+        leads.append((0.0, -pin_r, "4"))
+    tab = 225.0                               # back left, between 4 and 1
+    # seen from the front left, so that the tab behind shows
+    sc = can_scene(rc, hc, rf, hf, tab, leads, lead_len, lead_d, cam=Camera(-24, 26))
     a = sc.render((50, 14, 220, 196))
     bv = bottom_view(rf, rc, tab, leads, lead_d, pad=1.45)
-    label_leads_2d(bv, [l for l in leads if l[2] != "tok"], rf * 1.26)
-    label_leads_2d(bv, [l for l in leads if l[2] == "tok"], rf * 1.3, size=16)
+    label_leads_2d(bv, leads, rf * 1.26)
     b = bv.render((80, 244, 160, 122))
     w, h = PORT
     return page(w, h, [a, b], caption,
@@ -809,8 +816,8 @@ def to39():
 
 
 def to1():
-    # old germanium can, leads in a row, a red dot marks the collector side
-    leads = [(-1.9, 0.0, "E"), (0.0, 0.0, "B"), (2.3, 0.0, "C")]
+    # old germanium can, leads in a row, a red dot marks lead 3 (set apart)
+    leads = [(-1.9, 0.0, "1"), (0.0, 0.0, "2"), (2.3, 0.0, "3")]
     sc = can_scene(3.05, 6.6, 3.2, 0.35, None, leads, 7.0, 0.45,
                    dot_mark=(28, 5.4, 0.5), dome=0.8, labels=True)
     a = sc.render((30, 14, 240, 226))
@@ -861,17 +868,17 @@ def diamond_can(caption, rc, rh, hs, ft, hole_r, dome_r, dome_h, pins, pin_d, pi
     w, h = LAND
     return page(w, h, [a, b], caption,
                 notes=[(380, 58, "alulnézet", 13, "middle"),
-                       (380, 252, "tok = C", 17, "middle")])
+                       (380, 252, "tok = 3", 17, "middle")])
 
 
 def to3():
     return diamond_can("TO-3", 12.0, 5.0, 15.1, 1.6, 2.05, 11.0, 7.2,
-                       [(-5.45, 3.1, "B"), (5.45, 3.1, "E")], 1.0, 12.0)
+                       [(-5.45, 3.1, "1"), (5.45, 3.1, "2")], 1.0, 12.0)
 
 
 def to66():
     return diamond_can("TO-66", 8.6, 3.6, 12.2, 1.3, 1.8, 7.8, 6.0,
-                       [(-2.54, 2.5, "B"), (2.54, 2.5, "E")], 0.9, 10.0)
+                       [(-2.54, 2.5, "1"), (2.54, 2.5, "2")], 0.9, 10.0)
 
 
 
