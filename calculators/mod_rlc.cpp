@@ -120,7 +120,9 @@ std::optional<Typed> readPrefixed(QStringView text, const QStringList &units)
     QString s = text.trimmed().toString();
     s.replace(QLatin1Char(','), QLatin1Char('.'));
     for (const QString &u : units) {
-        if (s.size() > u.size() && s.endsWith(u, Qt::CaseInsensitive)) {
+        // One letter must match exactly: "1f" is a femto, not one farad.
+        const Qt::CaseSensitivity cs = u.size() > 1 ? Qt::CaseInsensitive : Qt::CaseSensitive;
+        if (s.size() > u.size() && s.endsWith(u, cs)) {
             s.chop(u.size());
             s = s.trimmed();
             break;

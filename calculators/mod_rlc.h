@@ -44,7 +44,7 @@ struct Typed
 // "4,7n", "100n", "2.2M", "10µ", "1e-6", the letter also standing for the
 // decimal point ("4k7"). k and K are kilo, u, µ and μ micro; E after digits
 // reads as an exponent unless it ends the text. One of units may follow
-// ("10uH"), case ignored. Anything else, and a value too large for a double,
+// ("10uH"; case ignored in units of more than one letter). Anything else, and a value too large for a double,
 // gives no value.
 std::optional<Typed> readPrefixed(QStringView text, const QStringList &units = {});
 
