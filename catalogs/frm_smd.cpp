@@ -90,12 +90,16 @@ frm_SMD::frm_SMD(QWidget *parent)
     Form_Load();
 }
 
+void frm_SMD::Load_Makers()
+{
+    m_makers = Load_Smd_Makers(&m_problems);
+}
+
 void frm_SMD::Form_Load()
 {
     m_problems.clear();
-    std::vector<Smd_Record> records;
-    Load_Smd_Data(&m_makers, &records, &m_problems);
-    m_model->setRecords(std::move(records));
+    Load_Makers();
+    m_model->setRecords(Load_Smd_Codes(&m_problems));
     lbl_hiba->setText(m_problems.join(QLatin1Char('\n')));
     lbl_hiba->setVisible(!m_problems.isEmpty());
     repaint();

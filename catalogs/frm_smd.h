@@ -28,6 +28,7 @@ public Q_SLOTS:
 
 private:
     void Form_Load();
+    void Load_Makers();
 
     std::vector<Smd_Maker> m_makers;
     QStringList m_problems;

@@ -72,15 +72,16 @@ std::vector<int> Find_Smd_Codes(const std::vector<Smd_Record> &records, const QS
     return out;
 }
 
-void Load_Smd_Data(std::vector<Smd_Maker> *makers, std::vector<Smd_Record> *records, QStringList *problems)
+std::vector<Smd_Maker> Load_Smd_Makers(QStringList *problems)
 {
     QString text;
-    makers->clear();
-    records->clear();
-    if (datafile::read(Smd_MakerFile(), &text, problems))
-        *makers = Read_Smd_Makers(text);
-    if (datafile::read(Smd_CodeFile(), &text, problems))
-        *records = Read_Smd_Codes(text);
+    return datafile::read(Smd_MakerFile(), &text, problems) ? Read_Smd_Makers(text) : std::vector<Smd_Maker>();
+}
+
+std::vector<Smd_Record> Load_Smd_Codes(QStringList *problems)
+{
+    QString text;
+    return datafile::read(Smd_CodeFile(), &text, problems) ? Read_Smd_Codes(text) : std::vector<Smd_Record>();
 }
 
 QString Smd_CodeFile() { return QStringLiteral("\\SMD\\!smd.txt"); }

@@ -43,10 +43,10 @@ QStringList Smd_Details(const Smd_Record &record, const std::vector<Smd_Maker> &
 std::vector<int> Find_Smd_Codes(const std::vector<Smd_Record> &records, const QString &code,
                                 bool *exact = nullptr);
 
-// Reads the maker and code files of the application directory; a missing
-// file leaves its table empty and is named in problems.
-void Load_Smd_Data(std::vector<Smd_Maker> *makers, std::vector<Smd_Record> *records,
-                   QStringList *problems);
+// Read the maker file and the code file of the application directory; a
+// missing file gives an empty table and is named in problems.
+std::vector<Smd_Maker> Load_Smd_Makers(QStringList *problems);
+std::vector<Smd_Record> Load_Smd_Codes(QStringList *problems);
 
 // File names under the application directory.
 QString Smd_CodeFile();    // "\SMD\!smd.txt"

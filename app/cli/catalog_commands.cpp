@@ -128,10 +128,9 @@ Result smdcode(const QStringList &args)
     if (!singleArgument(parseArgs(args), QStringLiteral("az SMD jelölőkód (1A)"), &code, &error))
         return error;
     QJsonObject json{{QStringLiteral("code"), code}};
-    std::vector<Smd_Maker> makers;
-    std::vector<Smd_Record> records;
     QStringList problems;
-    Load_Smd_Data(&makers, &records, &problems);
+    const std::vector<Smd_Maker> makers = Load_Smd_Makers(&problems);
+    const std::vector<Smd_Record> records = Load_Smd_Codes(&problems);
     if (records.empty())
         return failed(notRecognised(problems.isEmpty() ? QStringLiteral("Az SMD kódkatalógus üres.")
                                                        : problems.join(QLatin1Char(' '))),
