@@ -8,13 +8,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // The same bytes as typed text: a value, when read, is finite and prefixed.
-    const std::optional<mod_RLC::Typed> typed = mod_RLC::readPrefixed(
-        QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)),
-        {QStringLiteral("H"), QStringLiteral("Hz"), QStringLiteral("ohm")});
-    if (typed)
-        FUZZ_CHECK(std::isfinite(typed->value) && typed->index >= 0 && typed->index < mod_RLC::kPrefixes);
-
     if (size < sizeof(double))
         return 0;
     double v;
