@@ -1,9 +1,9 @@
 #include "app/cli/cli_args.h"
+#include "core/numbers.h"
 #include "decoders/capcodes.h"
 #include "decoders/smdcodes.h"
 
 #include <QJsonObject>
-#include <cmath>
 
 namespace cli {
 namespace {
@@ -126,7 +126,7 @@ Result cap(const QStringList &args)
     json.insert(QStringLiteral("pF"), shown.at(0));
     json.insert(QStringLiteral("nF"), shown.at(1));
     json.insert(QStringLiteral("uF"), shown.at(2));
-    json.insert(QStringLiteral("picofarads"), code.left(2).toInt() * std::pow(10.0, code.at(2).digitValue()));
+    json.insert(QStringLiteral("picofarads"), num::leadingNumber(v.pF));
     if (letter >= 0) {
         shown << capcodes::letterTolerance(letter) + QStringLiteral("%");
         json.insert(QStringLiteral("tolerance"), shown.last());
