@@ -19,7 +19,6 @@ using namespace calcwidgets;
 namespace {
 constexpr double kRowTop = 330;
 constexpr double kRowPitch = 480;
-const char *const kDividerUnits[4] = {" V", " ohm", " V", " ohm"};
 
 QScrollBar *scroller(QWidget *parent, const QString &name, double l, double t)
 {
@@ -86,7 +85,7 @@ frm_oszt::frm_oszt(QWidget *parent)
         lblText[i] = resultLabel(Frame1, indexed("lblText", i), 2400, top);
         Text[i] = make<QLineEdit>(Frame1, indexed("Text", i), 2400, top, 1320, 330);
         VScroll1[i] = scroller(Frame1, indexed("VScroll1", i), 3750, top - 22);
-        lbl_ME[i] = label(Frame1, indexed("lbl_ME", i), QString::fromLatin1(kDividerUnits[i]).trimmed(), 4050,
+        lbl_ME[i] = label(Frame1, indexed("lbl_ME", i), oszt::dividerUnitLabel(i, 0).trimmed(), 4050,
                           top + 45, 1080, 270);
         Text[i]->installEventFilter(this);
         connect(Text[i], &QLineEdit::textChanged, this, [this, i] { Text_Change(i); });
@@ -209,7 +208,7 @@ void frm_oszt::VScroll1_Change(int Index)
 {
     if (snapToStep(VScroll1[Index]))
         return;
-    lbl_ME[Index]->setText(oszt::prefixName(VScroll1[Index]->value()) + QLatin1String(kDividerUnits[Index]));
+    lbl_ME[Index]->setText(oszt::dividerUnitLabel(Index, VScroll1[Index]->value()));
     dividerCalculation();
 }
 
@@ -238,7 +237,7 @@ void frm_oszt::scrollPH_Change(int Index)
 {
     if (snapToStep(scrollPH[Index]))
         return;
-    lblPH[Index]->setText(oszt::prefixName(scrollPH[Index]->value()) + QStringLiteral(" ohm"));
+    lblPH[Index]->setText(oszt::parallelUnitLabel(scrollPH[Index]->value()));
     parallelCalculation();
 }
 

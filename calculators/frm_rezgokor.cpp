@@ -146,12 +146,12 @@ void frm_rezgokor::Text4_Convert()
     const double au = num::leadingNumber(s);
     if (!(au > 0))
         return;
-    const double db = rezgokor::gainToDb(au);
-    if (!std::isfinite(db)) {
+    const QString text = rezgokor::decibelText(au);
+    if (text.isEmpty()) {
         beep();
         return;
     }
-    Label7->setText(QStringLiteral("= ") + num::generalText(db) + QStringLiteral(" dB"));
+    Label7->setText(text);
 }
 
 void frm_rezgokor::Text5_Convert()
@@ -161,13 +161,12 @@ void frm_rezgokor::Text5_Convert()
         Label8->clear();
         return;
     }
-    const double db = num::leadingNumber(s);
-    const double au = rezgokor::dbToGain(db);
-    if (!std::isfinite(au) || !std::isfinite(db)) {
+    const QString text = rezgokor::gainText(num::leadingNumber(s));
+    if (text.isEmpty()) {
         beep();
         return;
     }
-    Label8->setText(QStringLiteral("= ") + num::generalText(au));
+    Label8->setText(text);
 }
 
 void frm_rezgokor::beep()
@@ -178,17 +177,11 @@ void frm_rezgokor::beep()
 
 void frm_rezgokor::showResult(int row, double v)
 {
-    const std::optional<mod_RLC::Normalised> n = mod_RLC::qqq(v);
-    if (!n)
+    const std::optional<rezgokor::Shown> shown = rezgokor::shownValue(v);
+    if (!shown)
         return;
-    int k = n->index;
-    QString text = num::generalText(n->mantissa);
-    if (k < 0 || k >= mod_RLC::kPrefixes) {
-        // No prefix reaches it: the plain number in base units.
-        k = mod_RLC::kBaseIndex;
-        text = num::generalText(v);
-    }
-    Text[row]->setText(text);
+    const int k = shown->prefix;
+    Text[row]->setText(shown->number);
     Text[row]->setCursorPosition(0);   // the leading digits matter most
     m_prefix[row] = k;
     Combo[row]->setCurrentIndex(k);
@@ -216,15 +209,9 @@ void frm_rezgokor::Command1_Click()
         m_Z = out.impedance;
     if (!m_Z)
         return;   // nothing computed yet: the label keeps what it shows
-    const std::optional<mod_RLC::Normalised> n = mod_RLC::qqq(*m_Z);
-    if (!n)
-        return;
-    QString text;
-    if (n->index >= 0 && n->index < mod_RLC::kPrefixes)
-        text = num::generalText(n->mantissa) + QLatin1Char(' ') + mod_RLC::unitSymbol(n->index, mod_RLC::Ohm);
-    else
-        text = num::generalText(*m_Z) + QLatin1Char(' ') + mod_RLC::unitSymbol(mod_RLC::kBaseIndex, mod_RLC::Ohm);
-    Label9->setText(QStringLiteral("Impedancia: ") + text);
+    const QString text = rezgokor::impedanceText(*m_Z);
+    if (!text.isEmpty())
+        Label9->setText(text);
 }
 
 bool frm_rezgokor::eventFilter(QObject *watched, QEvent *event)

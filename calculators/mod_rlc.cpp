@@ -1,5 +1,7 @@
 #include "calculators/mod_rlc.h"
 
+#include "core/numbers.h"
+
 #include <cmath>
 
 namespace mod_RLC {
@@ -79,6 +81,81 @@ std::optional<Normalised> qqq(double v)
         }
     }
     return Normalised{v, k};
+}
+
+} // namespace mod_RLC
+
+namespace mod_RLC {
+
+namespace {
+
+int prefixOf(QChar c)
+{
+    if (c == QLatin1Char('k'))
+        return kBaseIndex + 1;
+    if (c == QChar(0x00B5) || c == QChar(0x03BC))
+        return kBaseIndex - 2;
+    if (c == QLatin1Char(' '))
+        return -1;
+    for (int i = 0; i < kPrefixes; ++i)
+        if (c == QLatin1Char(kLetters[i]))
+            return i;
+    return -1;
+}
+
+bool allDigits(QStringView s)
+{
+    if (s.isEmpty())
+        return false;
+    for (QChar c : s)
+        if (!c.isDigit() || c.unicode() > '9')
+            return false;
+    return true;
+}
+
+} // namespace
+
+std::optional<Typed> readPrefixed(QStringView text, const QStringList &units)
+{
+    QString s = text.trimmed().toString();
+    s.replace(QLatin1Char(','), QLatin1Char('.'));
+    for (const QString &u : units) {
+        // One letter must match exactly: "1f" is a femto, not one farad.
+        const Qt::CaseSensitivity cs = u.size() > 1 ? Qt::CaseInsensitive : Qt::CaseSensitive;
+        if (s.size() > u.size() && s.endsWith(u, cs)) {
+            s.chop(u.size());
+            s = s.trimmed();
+            break;
+        }
+    }
+    if (s.isEmpty())
+        return std::nullopt;
+    int index = kBaseIndex;
+    QString number = s;
+    const int last = prefixOf(s.back());
+    if (last >= 0) {
+        index = last;
+        number = s.left(s.size() - 1).trimmed();
+    } else {
+        // 4k7: the letter in place of the decimal point.
+        for (qsizetype i = 1; i + 1 < s.size(); ++i) {
+            const int k = prefixOf(s.at(i));
+            if (k < 0 || s.at(i) == QLatin1Char('E'))
+                continue;
+            if (allDigits(QStringView(s).left(i)) && allDigits(QStringView(s).mid(i + 1))) {
+                index = k;
+                number = s.left(i) + QLatin1Char('.') + s.mid(i + 1);
+            }
+            break;
+        }
+    }
+    const std::optional<double> n = num::localeNumber(number, QLatin1Char('.'));
+    if (!n)
+        return std::nullopt;
+    const double v = scale(*n, index);
+    if (!std::isfinite(v))
+        return std::nullopt;
+    return Typed{*n, index, v};
 }
 
 } // namespace mod_RLC

@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The decimal prefixes atto..Exa in steps of 1000 and the prefixed unit
@@ -31,6 +32,21 @@ struct Normalised
     double mantissa;
     int index;   // may lie outside 0..12 for values beyond the prefixes
 };
+
+struct Typed
+{
+    double number;   // as written
+    int index;       // its prefix
+    double value;    // in base units
+};
+
+// A value written with an optional prefix letter, as on a schematic: "10u",
+// "4,7n", "100n", "2.2M", "10µ", "1e-6", the letter also standing for the
+// decimal point ("4k7"). k and K are kilo, u, µ and μ micro; E after digits
+// reads as an exponent unless it ends the text. One of units may follow
+// ("10uH"; case ignored in units of more than one letter). Anything else, and a value too large for a double,
+// gives no value.
+std::optional<Typed> readPrefixed(QStringView text, const QStringList &units = {});
 
 // Repeated division or multiplication by 1000 into a mantissa 1 <= m < 1000.
 // Only a positive finite value has one: anything else gives no result.

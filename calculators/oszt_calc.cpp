@@ -57,6 +57,19 @@ QString quantityText(double v, const QString &unit)
     return num::generalText(v) + QStringLiteral("  ") + unit;
 }
 
+QString dividerUnitLabel(int row, int exponent)
+{
+    static const char *const units[4] = {" V", " ohm", " V", " ohm"};
+    if (row < U1 || row > R2)
+        return QString();
+    return prefixName(exponent) + QLatin1String(units[row]);
+}
+
+QString parallelUnitLabel(int exponent)
+{
+    return prefixName(exponent) + QStringLiteral(" ohm");
+}
+
 double rowValue(const QString &text, int exponent)
 {
     return num::leadingNumber(text) * std::pow(10.0, exponent);

@@ -56,6 +56,10 @@ struct ParallelOutcome
 // values: R1, R2, RE in ohm; the sought row's value is not read.
 ParallelOutcome parallel(int sought, const double values[3]);
 
+// The unit beside a row's scroller: "kilo ohm", "mili V", " V".
+QString dividerUnitLabel(int row, int exponent);
+QString parallelUnitLabel(int exponent);
+
 // Typed number times 10^exponent.
 double rowValue(const QString &text, int exponent);
 

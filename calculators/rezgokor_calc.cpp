@@ -1,5 +1,8 @@
 #include "calculators/rezgokor_calc.h"
 
+#include "calculators/mod_rlc.h"
+#include "core/numbers.h"
+
 #include <cmath>
 
 namespace rezgokor {
@@ -52,6 +55,41 @@ double gainToDb(double au)
 double dbToGain(double db)
 {
     return std::pow(10.0, db / 20);
+}
+
+std::optional<Shown> shownValue(double v)
+{
+    const std::optional<mod_RLC::Normalised> n = mod_RLC::qqq(v);
+    if (!n)
+        return std::nullopt;
+    if (n->index < 0 || n->index >= mod_RLC::kPrefixes)
+        return Shown{num::generalText(v), mod_RLC::kBaseIndex};
+    return Shown{num::generalText(n->mantissa), n->index};
+}
+
+QString impedanceText(double ohms)
+{
+    const std::optional<Shown> s = shownValue(ohms);
+    if (!s)
+        return QString();
+    return QStringLiteral("Impedancia: ") + s->number + QLatin1Char(' ')
+           + mod_RLC::unitSymbol(s->prefix, mod_RLC::Ohm);
+}
+
+QString decibelText(double au)
+{
+    const double db = gainToDb(au);
+    if (!(au > 0) || !std::isfinite(db))
+        return QString();
+    return QStringLiteral("= ") + num::generalText(db) + QStringLiteral(" dB");
+}
+
+QString gainText(double db)
+{
+    const double au = dbToGain(db);
+    if (!std::isfinite(au) || !std::isfinite(db))
+        return QString();
+    return QStringLiteral("= ") + num::generalText(au);
 }
 
 } // namespace rezgokor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <optional>
 
 // Parallel LC circuit: two of capacitance, inductance and resonance
@@ -28,5 +29,22 @@ Outcome calculate(const bool ticked[3], const double value[3]);
 // Voltage gain to decibels and back; the caller checks for a finite result.
 double gainToDb(double au);
 double dbToGain(double db);
+
+// A value as a box of the calculator shows it: a mantissa 1..1000 and its
+// prefix, or beyond the prefixes the plain number in base units. Only a
+// positive finite value has one.
+struct Shown
+{
+    QString number;
+    int prefix;
+};
+std::optional<Shown> shownValue(double v);
+
+// "Impedancia: " and the value with its prefixed unit; empty without one.
+QString impedanceText(double ohms);
+// "= 20 dB" for a gain, "= 10" for decibels; empty when there is no finite
+// result.
+QString decibelText(double au);
+QString gainText(double db);
 
 } // namespace rezgokor

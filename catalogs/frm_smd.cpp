@@ -4,7 +4,6 @@
 #include "catalogs/module1.h"
 #include "catalogs/smdlink.h"
 #include "catalogs/smdmodel.h"
-#include "core/datafile.h"
 #include "ui/controls.h"
 #include "ui/reportlist.h"
 #include "ui/twips.h"
@@ -102,20 +101,14 @@ frm_SMD::frm_SMD(QWidget *parent)
 
 void frm_SMD::Load_Makers()
 {
-    QString text;
-    if (datafile::read(Smd_MakerFile(), &text, &m_problems))
-        m_makers = Read_Smd_Makers(text);
+    m_makers = Load_Smd_Makers(&m_problems);
 }
 
 void frm_SMD::Form_Load()
 {
     m_problems.clear();
     Load_Makers();
-    QString text;
-    std::vector<Smd_Record> records;
-    if (datafile::read(Smd_CodeFile(), &text, &m_problems))
-        records = Read_Smd_Codes(text);
-    m_model->setRecords(std::move(records));
+    m_model->setRecords(Load_Smd_Codes(&m_problems));
     lbl_hiba->setText(m_problems.join(QLatin1Char('\n')));
     lbl_hiba->setVisible(!m_problems.isEmpty());
     repaint();
@@ -134,11 +127,12 @@ void frm_SMD::LV1_ItemClick(int row)
     lbl_hiba->hide();
     Image1->clear();
     Image2->clear();
-    lbl[0]->setText(QString::fromUtf8("Kód: ") + (*r)[0]);
-    lbl[1]->setText(QString::fromUtf8("Egység: ") + (*r)[1]);
-    lbl[2]->setText(QString::fromUtf8("Gyártó: ") + Maker_Name((*r)[2]));
-    lbl[4]->setText(QString::fromUtf8("Tokozás: ") + (*r)[4]);
-    lbl[5]->setText(QString::fromUtf8("Adatok: ") + (*r)[5]);
+    const QStringList details = Smd_Details(*r, m_makers);
+    lbl[0]->setText(details[0]);
+    lbl[1]->setText(details[1]);
+    lbl[2]->setText(details[2]);
+    lbl[4]->setText(details[3]);
+    lbl[5]->setText(details[4]);
     // A missing picture leaves its image empty.
     const QString inner = Smd_InnerPicture((*r)[3]);
     if (!inner.isEmpty())

@@ -42,17 +42,6 @@ const LabelDesign kLabelDesign[frm_tranzisztor::kLabels] = {
     {"Japán:", 2640, 3120, 2535, 255},   {"Helyettesítő típusok:", 120, 2520, 4815, 255},
 };
 
-// Labels 2..16 after a click: prefix text and the field shown.
-struct DetailField
-{
-    const char *prefix;
-    int field;
-};
-const DetailField kDetails[] = {
-    {"P: ", 3},   {"Ucb: ", 4},  {"Uce: ", 5},       {"Ueb: ", 6},  {"Ic: ", 7},
-    {"Hfe: ", 11}, {"Tj: ", 8},  {"Ftr: ", 9},       {"Gyár: ", 12}, {"Tok: ", 13},
-    {"Jellemzők: ", 14}, {"Eu: ", 15}, {"USA: ", 16}, {"Oro: ", 17}, {"Jap: ", 18},
-};
 
 QFont boldFont(const QFont &base, double points)
 {
@@ -266,21 +255,23 @@ void frm_tranzisztor::LV1_ItemClick(int row)
     Picture1->hide();
     Frame1->show();
     showLoadMessage(false);
-    lbl[0]->setText(rec.field[0]);
-    lbl[1]->setText(rec.field[1]);
+    const std::array<QString, kTransistorDetails> details = Transistor_Details(rec);
+    lbl[0]->setText(details[0]);
+    lbl[1]->setText(details[1]);
 
     // A picture that cannot be loaded leaves its image as it was.
     const auto pictures = structurePictures(rec.field[2]);
     ImgStrukt[0]->load(pictures.first);
     ImgStrukt[1]->load(pictures.second);
 
-    for (size_t i = 0; i < std::size(kDetails); ++i) {
-        QLabel *l = lbl[2 + i];
-        l->setText(QString::fromUtf8(kDetails[i].prefix) + rec.field[size_t(kDetails[i].field)]);
-        const bool clipped = i != 10 && l->fontMetrics().horizontalAdvance(l->text()) > l->width();
+    for (size_t i = 2; i < 17; ++i) {
+        QLabel *l = lbl[i];
+        l->setText(details[i]);
+        // The description (label 12) wraps instead.
+        const bool clipped = i != 12 && l->fontMetrics().horizontalAdvance(l->text()) > l->width();
         l->setToolTip(clipped ? l->text() : QString());
     }
-    lbl[17]->setText(QString::fromUtf8("Helyettesítő típusok:"));
+    lbl[17]->setText(details[17]);
 
     const QString path = packagePicture(rec.field[13]);
     if (!appdir::fileExists(path)) {

@@ -836,3 +836,43 @@ QString Decode_Usage_Class(const QString &code)
     const int i = usageIndex(code);
     return i < 0 ? code : kConstants[kFirstUsage + i].toString();
 }
+
+int Transistor_Table::findType(QStringView name) const
+{
+    if (name.isEmpty())
+        return -1;
+    std::vector<int> slots;
+    findTypes(name, &slots);
+    for (int slot : slots)
+        if (field(slot, 0).compare(name, Qt::CaseInsensitive) == 0)
+            return slot;
+    return -1;
+}
+
+namespace {
+struct DetailField
+{
+    const char *prefix;
+    int field;
+};
+// Labels 0..16: the prefix text and the field shown after it.
+const DetailField kDetails[17] = {
+    {"", 0},          {"", 1},          {"P: ", 3},    {"Ucb: ", 4},       {"Uce: ", 5},  {"Ueb: ", 6},
+    {"Ic: ", 7},      {"Hfe: ", 11},    {"Tj: ", 8},   {"Ftr: ", 9},       {"Gyár: ", 12}, {"Tok: ", 13},
+    {"Jellemzők: ", 14}, {"Eu: ", 15}, {"USA: ", 16}, {"Oro: ", 17},      {"Jap: ", 18},
+};
+} // namespace
+
+int Transistor_DetailField(int label)
+{
+    return label >= 0 && label < 17 ? kDetails[label].field : -1;
+}
+
+std::array<QString, kTransistorDetails> Transistor_Details(const Transistor_Record &rec)
+{
+    std::array<QString, kTransistorDetails> out;
+    for (int i = 0; i < 17; ++i)
+        out[size_t(i)] = QString::fromUtf8(kDetails[i].prefix) + rec.field[size_t(kDetails[i].field)];
+    out[17] = QString::fromUtf8("Helyettesítő típusok:");
+    return out;
+}

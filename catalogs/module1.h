@@ -43,6 +43,9 @@ public:
     // Slots whose type name (field 0) contains needle, case ignored, in
     // ascending order. Replaces the contents of out.
     void findTypes(QStringView needle, std::vector<int> *out) const;
+    // The first slot whose type name is name as a whole, case ignored; -1
+    // when none is.
+    int findType(QStringView name) const;
 
     // Bytes held by the table.
     qsizetype memoryBytes() const;
@@ -106,6 +109,13 @@ Transistor_LoadReport Load_Transistor_Data();
 
 // The program-wide transistor table.
 Transistor_Table &Transistor_Table_Instance();
+
+// The texts of the details panel, labels 0 to 17: type name, material,
+// "P: " and the power ... "Jap: " and field 18, "Helyettesítő típusok:".
+constexpr int kTransistorDetails = 18;
+std::array<QString, kTransistorDetails> Transistor_Details(const Transistor_Record &rec);
+// The field each of the labels 0..16 shows.
+int Transistor_DetailField(int label);
 
 // The description of a usage class code, or the text unchanged.
 QString Decode_Usage_Class(const QString &code);

@@ -1,6 +1,8 @@
 #include "catalogs/smdcatalog.h"
 
 #include "core/appdir.h"
+#include "core/datafile.h"
+#include "core/search.h"
 #include "core/textfile.h"
 
 Smd_Record Split_Smd_Line(QStringView line)
@@ -46,6 +48,40 @@ QString Maker_Name(const std::vector<Smd_Maker> &makers, const QString &code)
         if (m.code == code)
             return m.name;
     return code;
+}
+
+QStringList Smd_Details(const Smd_Record &r, const std::vector<Smd_Maker> &makers)
+{
+    return {QString::fromUtf8("Kód: ") + r[0], QString::fromUtf8("Egység: ") + r[1],
+            QString::fromUtf8("Gyártó: ") + Maker_Name(makers, r[2]),
+            QString::fromUtf8("Tokozás: ") + r[4], QString::fromUtf8("Adatok: ") + r[5]};
+}
+
+std::vector<int> Find_Smd_Codes(const std::vector<Smd_Record> &records, const QString &code, bool *exact)
+{
+    std::vector<int> out;
+    for (size_t i = 0; i < records.size(); ++i)
+        if (records[i][0] == code)
+            out.push_back(int(i));
+    if (exact)
+        *exact = !out.empty();
+    if (out.empty() && code.size() >= search::kMinChars)
+        for (size_t i = 0; i < records.size(); ++i)
+            if (search::containsNoCase(records[i][0], code))
+                out.push_back(int(i));
+    return out;
+}
+
+std::vector<Smd_Maker> Load_Smd_Makers(QStringList *problems)
+{
+    QString text;
+    return datafile::read(Smd_MakerFile(), &text, problems) ? Read_Smd_Makers(text) : std::vector<Smd_Maker>();
+}
+
+std::vector<Smd_Record> Load_Smd_Codes(QStringList *problems)
+{
+    QString text;
+    return datafile::read(Smd_CodeFile(), &text, problems) ? Read_Smd_Codes(text) : std::vector<Smd_Record>();
 }
 
 QString Smd_CodeFile() { return QStringLiteral("\\SMD\\!smd.txt"); }

@@ -33,6 +33,21 @@ std::vector<Smd_Record> Read_Smd_Codes(const QString &text);
 // itself when none does.
 QString Maker_Name(const std::vector<Smd_Maker> &makers, const QString &code);
 
+// The details of a code as the catalog shows them: "Kód: ", "Egység: ",
+// "Gyártó: " with the maker's name, "Tokozás: ", "Adatok: ".
+QStringList Smd_Details(const Smd_Record &record, const std::vector<Smd_Maker> &makers);
+
+// Records whose code is code exactly (marking codes are case-sensitive);
+// when none is, those whose code contains it, case ignored, from two
+// characters on. In file order.
+std::vector<int> Find_Smd_Codes(const std::vector<Smd_Record> &records, const QString &code,
+                                bool *exact = nullptr);
+
+// Read the maker file and the code file of the application directory; a
+// missing file gives an empty table and is named in problems.
+std::vector<Smd_Maker> Load_Smd_Makers(QStringList *problems);
+std::vector<Smd_Record> Load_Smd_Codes(QStringList *problems);
+
 // File names under the application directory.
 QString Smd_CodeFile();    // "\SMD\!smd.txt"
 QString Smd_MakerFile();   // "\SMD\!gyártók.txt"

@@ -132,14 +132,6 @@ void frm_smdRC::readList(const QString &relative, QListWidget *list)
         list->addItems(textfile::splitLines(text));
 }
 
-std::vector<smdcodes::CodePair> frm_smdRC::readPairs(const QString &relative)
-{
-    QString text;
-    if (!datafile::read(relative, &text, &m_problems))
-        return {};
-    return smdcodes::readPairs(text);
-}
-
 void frm_smdRC::Form_Load()
 {
     const QString crlf = QStringLiteral("\r\n");
@@ -160,12 +152,7 @@ void frm_smdRC::Form_Load()
                                 u8("----------------------------"), u8("Betűvel kezdődő: "),
                                 u8("pl.: D18=510 kohm 2%"), u8("A szám 01-48-ig terjedhet!")}
                         .join(crlf));
-    m_tables.onePercent = readPairs(QStringLiteral("\\SMD\\!smd_1.txt"));
-    m_tables.twoFive = readPairs(QStringLiteral("\\SMD\\!smd_2_5.txt"));
-    QString text;
-    if (datafile::read(QStringLiteral("\\SMD\\!smd_szorzo.txt"), &text, &m_problems))
-        m_tables.multipliers = smdcodes::readMultipliers(text);
-    m_tables.ceramic = readPairs(QStringLiteral("\\SMD\\!smd_keramia.txt"));
+    m_tables = smdcodes::loadTables(&m_problems);
 
     if (!m_problems.isEmpty()) {
         // The missing tables are named where the reference lists would be.

@@ -28,7 +28,6 @@ public Q_SLOTS:
 private:
     void Form_Load();
     void readList(const QString &relative, QListWidget *list);
-    std::vector<smdcodes::CodePair> readPairs(const QString &relative);
 
     smdcodes::Tables m_tables;
     QStringList m_problems;

@@ -1,5 +1,6 @@
 #include "decoders/smdcodes.h"
 
+#include "core/datafile.h"
 #include "core/numbers.h"
 #include "core/textfile.h"
 
@@ -43,11 +44,27 @@ QString known(const QString &code, double ohms, const char *tolerance, ResistorR
     if (!std::isfinite(ohms))
         return r->text;
     r->known = true;
+    r->ohms = ohms;
     r->text = resistorText(ohms) + QStringLiteral("\r\n") + QString::fromUtf8(tolerance);
     return r->text;
 }
 
 } // namespace
+
+Tables loadTables(QStringList *problems)
+{
+    Tables t;
+    QString text;
+    if (datafile::read(QStringLiteral("\\SMD\\!smd_1.txt"), &text, problems))
+        t.onePercent = readPairs(text);
+    if (datafile::read(QStringLiteral("\\SMD\\!smd_2_5.txt"), &text, problems))
+        t.twoFive = readPairs(text);
+    if (datafile::read(QStringLiteral("\\SMD\\!smd_szorzo.txt"), &text, problems))
+        t.multipliers = readMultipliers(text);
+    if (datafile::read(QStringLiteral("\\SMD\\!smd_keramia.txt"), &text, problems))
+        t.ceramic = readPairs(text);
+    return t;
+}
 
 std::vector<CodePair> readPairs(const QString &text)
 {
@@ -122,6 +139,34 @@ ResistorResult decodeResistor(const QString &typed, const Tables &t)
     return r;
 }
 
+ResistorResult decodeDigitCode(const QString &typed)
+{
+    ResistorResult r;
+    r.code = typed.toUpper();
+    r.text = QStringLiteral("nem ismert!");
+    if (r.code.size() < 3 || r.code.size() > 4)
+        return r;
+    const qsizetype point = r.code.indexOf(QLatin1Char('R'));
+    for (qsizetype i = 0; i < r.code.size(); ++i)
+        if (i != point && !isDigit(r.code.at(i)))
+            return r;
+    double ohms;
+    if (point >= 0) {
+        // R stands where the decimal point is: 4R7, R47, 10R0.
+        QString digits = r.code;
+        digits[point] = QLatin1Char('.');
+        ohms = num::leadingNumber(QStringLiteral("0") + digits);
+    } else {
+        // Significant digits, then the number of zeros: 103, 4992.
+        const QString significant = r.code.left(r.code.size() - 1);
+        ohms = significant.toInt() * std::pow(10.0, r.code.back().digitValue());
+    }
+    r.known = true;
+    r.ohms = ohms;
+    r.text = resistorText(ohms);
+    return r;
+}
+
 QString capacitanceText(double pf)
 {
     if (pf >= 1e6)
@@ -133,22 +178,30 @@ QString capacitanceText(double pf)
 
 QString decodeCeramic(const QString &typed, const Tables &t)
 {
+    const std::optional<double> c = ceramicPicofarads(typed, t);
+    return c ? capacitanceText(*c) : QString();
+}
+
+std::optional<double> ceramicPicofarads(const QString &typed, const Tables &t)
+{
     if (typed.size() < 2)
-        return QString();
+        return std::nullopt;
     const QChar letter = typed.at(typed.size() - 2);
     const QChar digit = typed.at(typed.size() - 1);
     // 1..8 are powers of ten; 9 stands for a tenth; 0 is not a ceramic code.
     if (!isDigit(digit) || digit == QLatin1Char('0'))
-        return QString();
+        return std::nullopt;
     const int e = digit.digitValue();
     const double m = e == 9 ? 0.1 : std::pow(10.0, e);
     for (const CodePair &p : t.ceramic) {
         if (p.code.size() == 1 && p.code.at(0) == letter) {
             const double c = num::leadingNumber(p.value) * m;
-            return std::isfinite(c) ? capacitanceText(c) : QString();
+            if (!std::isfinite(c))
+                return std::nullopt;
+            return c;
         }
     }
-    return QString();
+    return std::nullopt;
 }
 
 QString voltageText(QChar letter)
@@ -159,20 +212,22 @@ QString voltageText(QChar letter)
     return QString();
 }
 
+std::optional<double> electrolyticPicofarads(const QString &typed)
+{
+    if (typed.size() < 4)
+        return std::nullopt;
+    const QChar e = typed.at(typed.size() - 1);
+    if (!isDigit(e) || !isDigit(typed.at(1)) || !isDigit(typed.at(2)) || voltageText(typed.at(0)).isEmpty())
+        return std::nullopt;
+    return std::pow(10.0, e.digitValue()) * typed.mid(1, 2).toInt();
+}
+
 QString decodeElectrolytic(const QString &typed)
 {
-    const QString bad = QStringLiteral("XXXX");
-    if (typed.size() < 4)
-        return bad;
-    const QChar e = typed.at(typed.size() - 1);
-    if (!isDigit(e) || !isDigit(typed.at(1)) || !isDigit(typed.at(2)))
-        return bad;
-    const QString volts = voltageText(typed.at(0));
-    if (volts.isEmpty())
-        return bad;
-    const int s = typed.mid(1, 2).toInt();
-    const double c = std::pow(10.0, e.digitValue()) * s;
-    return capacitanceText(c) + QLatin1Char('/') + volts;
+    const std::optional<double> c = electrolyticPicofarads(typed);
+    if (!c)
+        return QStringLiteral("XXXX");
+    return capacitanceText(*c) + QLatin1Char('/') + voltageText(typed.at(0));
 }
 
 } // namespace smdcodes

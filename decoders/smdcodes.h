@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 // Printed codes of SMD resistors and capacitors.
@@ -28,6 +29,10 @@ struct Tables
     std::vector<CodePair> ceramic;      // letter -> significant figures
 };
 
+// The four decoding tables from "\SMD\" of the application directory; a
+// missing file leaves its table empty and is named in problems.
+Tables loadTables(QStringList *problems);
+
 // Pairs of comma-separated values; a file that ends after a code gives that
 // code an empty value.
 std::vector<CodePair> readPairs(const QString &text);
@@ -45,19 +50,27 @@ struct ResistorResult
     QString code;    // the code in upper case
     QString text;    // what the result label shows
     bool known = false;   // decoded (blue) or a message (red)
+    double ohms = 0;      // the value, when known
 };
 
 // Three-character resistor codes: two digits and a multiplier letter (1 %)
 // or a multiplier letter and two digits (2 % and 5 %).
 ResistorResult decodeResistor(const QString &typed, const Tables &t);
 
+// Three- and four-digit resistor codes: the significant digits and a
+// power-of-ten digit (103, 1002), or digits with R as the decimal point (4R7,
+// R010). The text is the resistor text alone: these codes carry no tolerance.
+ResistorResult decodeDigitCode(const QString &typed);
+
 // Ceramic code from the last two characters (letter, power-of-ten digit);
 // empty when it cannot be decoded.
 QString decodeCeramic(const QString &typed, const Tables &t);
+std::optional<double> ceramicPicofarads(const QString &typed, const Tables &t);
 
 // Electrolytic code: voltage letter, two digits, power-of-ten digit (pF);
 // "XXXX" when it cannot be decoded.
 QString decodeElectrolytic(const QString &typed);
+std::optional<double> electrolyticPicofarads(const QString &typed);
 
 // "2.5 V" .. "50 V" for a voltage letter; empty for any other character.
 QString voltageText(QChar letter);

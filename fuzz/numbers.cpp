@@ -1,6 +1,7 @@
 // Number reading and writing: readers give finite values where they promise
 // to, writers never spell out "inf"/"nan" for a finite value, and written text
 // reads back to the value rounded to 15 significant digits.
+#include "calculators/mod_rlc.h"
 #include "core/numbers.h"
 #include "fuzz/fuzzcheck.h"
 
@@ -55,6 +56,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const double lead = num::leadingNumber(text);
     FUZZ_CHECK(!std::isnan(lead));
     checkWritten(lead);
+
+    // A value typed with a prefix letter is finite and its prefix is one of the table's.
+    const std::optional<mod_RLC::Typed> typed =
+        mod_RLC::readPrefixed(text, {QStringLiteral("H"), QStringLiteral("Hz"), QStringLiteral("ohm")});
+    if (typed)
+        FUZZ_CHECK(std::isfinite(typed->value) && typed->index >= 0 && typed->index < mod_RLC::kPrefixes);
 
     for (QChar point : {QChar(u','), QChar(u'.')}) {
         const std::optional<double> v = num::localeNumber(text, point);

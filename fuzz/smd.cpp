@@ -8,6 +8,8 @@
 
 #include <QFile>
 
+#include <cmath>
+
 namespace {
 
 QString shipped(const char *name)
@@ -42,6 +44,8 @@ void checkDecoders(const QString &typed, const smdcodes::Tables &t)
     FUZZ_CHECK(!r.known || !spellsNonFinite(r.text));
     FUZZ_CHECK(!spellsNonFinite(smdcodes::decodeCeramic(typed, t)));
     FUZZ_CHECK(!spellsNonFinite(smdcodes::decodeElectrolytic(typed)));
+    const smdcodes::ResistorResult d = smdcodes::decodeDigitCode(typed);
+    FUZZ_CHECK(!d.known || (std::isfinite(d.ohms) && d.ohms >= 0 && !spellsNonFinite(d.text)));
 }
 
 } // namespace

@@ -1,9 +1,229 @@
-#include "app/cli/cli.h"
+#include "app/cli/cli_args.h"
+#include "catalogs/dictionary.h"
+#include "catalogs/diodetable.h"
+#include "catalogs/module1.h"
+#include "catalogs/smdcatalog.h"
+#include "core/search.h"
+
+#include <QJsonArray>
 
 namespace cli {
+namespace {
 
-void addCatalogCommands(Registry &)
+const QString kSeparator = QStringLiteral(" | ");
+
+// The search text of a catalog: as the windows, from two characters on.
+bool searchText(const Args &a, const QString &what, QString *text, Result *error)
 {
+    if (!singleArgument(a, what, text, error))
+        return false;
+    if (text->size() < search::kMinChars) {
+        *error = usageError(QStringLiteral("Legalább %1 karakter kell a kereséshez.").arg(search::kMinChars));
+        return false;
+    }
+    return true;
+}
+
+Result nothingFound(const QString &text, const QJsonObject &json)
+{
+    return failed(notRecognised(QStringLiteral("Nincs találat: %1").arg(text)), json);
+}
+
+// One transistor on one line: the details panel's texts, the structure after
+// the material, and only the fields the record has.
+QString transistorLine(const Transistor_Record &rec)
+{
+    const std::array<QString, kTransistorDetails> details = Transistor_Details(rec);
+    QStringList parts{details[0]};
+    for (const QString &s : {rec.field[1], rec.field[2]})
+        if (!s.isEmpty())
+            parts << s;
+    for (int i = 2; i < 17; ++i)
+        if (!rec.field[size_t(Transistor_DetailField(i))].isEmpty())
+            parts << details[size_t(i)];
+    return parts.join(kSeparator);
+}
+
+QJsonObject transistorJson(const Transistor_Record &rec)
+{
+    static const char *const keys[kTransistorFields] = {
+        "type",  "material", "structure", "power",  "ucb",         "uce",    "ueb",
+        "ic",    "tj",       "ft",        "cc",     "hfe",         "maker",  "package",
+        "usage", "europe",   "usa",       "russia", "japan"};
+    QJsonObject o;
+    for (int f = 0; f < kTransistorFields; ++f)
+        o.insert(QLatin1String(keys[f]), rec.field[size_t(f)]);
+    o.insert(QStringLiteral("text"), transistorLine(rec));
+    return o;
+}
+
+// Loads the transistor catalog; false with the reason when it holds nothing.
+bool loadTransistors(QString *problem)
+{
+    const Transistor_LoadReport report = Load_Transistor_Data();
+    if (Transistor_Table_Instance().size() > 0)
+        return true;
+    *problem = report.ok() ? QStringLiteral("A tranzisztor katalógus üres.") : report.message();
+    return false;
+}
+
+Result transistor(const QStringList &args)
+{
+    QString text;
+    Result error;
+    if (!searchText(parseArgs(args), QStringLiteral("a típusnév része (BC54)"), &text, &error))
+        return error;
+    QJsonObject json{{QStringLiteral("search"), text}};
+    QString problem;
+    if (!loadTransistors(&problem))
+        return failed(notRecognised(problem), json);
+    const Transistor_Table &table = Transistor_Table_Instance();
+    std::vector<int> slots;
+    table.findTypes(text, &slots);
+    if (slots.empty())
+        return nothingFound(text, json);
+    QStringList lines;
+    QJsonArray matches;
+    for (int slot : slots) {
+        const Transistor_Record rec = table.record(slot);
+        lines << transistorLine(rec);
+        matches.append(transistorJson(rec));
+    }
+    json.insert(QStringLiteral("matches"), matches);
+    return done(lines, json);
+}
+
+Result diode(const QStringList &args)
+{
+    QString text;
+    Result error;
+    if (!searchText(parseArgs(args), QStringLiteral("a típusnév része (1N40)"), &text, &error))
+        return error;
+    QJsonObject json{{QStringLiteral("search"), text}};
+    Diode_Table table;
+    const Diode_LoadReport report = Load_Diode_Data(&table);
+    if (!report.ok)
+        return failed(notRecognised(report.message()), json);
+    std::vector<int> slots;
+    table.findTypes(text, &slots);
+    if (slots.empty())
+        return nothingFound(text, json);
+    QStringList lines;
+    QJsonArray matches;
+    for (int slot : slots) {
+        const Diode_Record &d = table.record(slot);
+        lines << d.type + kSeparator + d.data;
+        matches.append(QJsonObject{{QStringLiteral("type"), d.type}, {QStringLiteral("data"), d.data}});
+    }
+    json.insert(QStringLiteral("matches"), matches);
+    return done(lines, json);
+}
+
+// A marking code to its devices, and each base type to its ratings in the
+// transistor catalog when the catalog holds it.
+Result smdcode(const QStringList &args)
+{
+    QString code;
+    Result error;
+    if (!singleArgument(parseArgs(args), QStringLiteral("az SMD jelölőkód (1A)"), &code, &error))
+        return error;
+    QJsonObject json{{QStringLiteral("code"), code}};
+    QStringList problems;
+    const std::vector<Smd_Maker> makers = Load_Smd_Makers(&problems);
+    const std::vector<Smd_Record> records = Load_Smd_Codes(&problems);
+    if (records.empty())
+        return failed(notRecognised(problems.isEmpty() ? QStringLiteral("Az SMD kódkatalógus üres.")
+                                                       : problems.join(QLatin1Char(' '))),
+                      json);
+    bool exact = false;
+    const std::vector<int> found = Find_Smd_Codes(records, code, &exact);
+    if (found.empty())
+        return nothingFound(code, json);
+
+    QString problem;
+    const bool haveTransistors = loadTransistors(&problem);
+    const Transistor_Table &table = Transistor_Table_Instance();
+    QStringList lines;
+    QStringList bases;
+    QJsonArray matches;
+    QJsonArray baseTypes;
+    for (int i : found) {
+        const Smd_Record &r = records[size_t(i)];
+        const QStringList details = Smd_Details(r, makers);
+        lines << details.join(kSeparator);
+        QJsonObject m{{QStringLiteral("code"), r[0]},  {QStringLiteral("device"), r[1]},
+                      {QStringLiteral("maker"), Maker_Name(makers, r[2])}, {QStringLiteral("base"), r[3]},
+                      {QStringLiteral("package"), r[4]}, {QStringLiteral("data"), r[5]},
+                      {QStringLiteral("text"), lines.last()}};
+        matches.append(m);
+        if (!r[3].isEmpty() && !bases.contains(r[3], Qt::CaseInsensitive))
+            bases << r[3];
+    }
+    for (const QString &base : bases) {
+        const int slot = haveTransistors ? table.findType(base) : -1;
+        QJsonObject b{{QStringLiteral("type"), base}, {QStringLiteral("inCatalog"), slot >= 0}};
+        if (slot >= 0) {
+            const Transistor_Record rec = table.record(slot);
+            lines << QStringLiteral("Alap: ") + transistorLine(rec);
+            b.insert(QStringLiteral("ratings"), transistorJson(rec));
+        }
+        baseTypes.append(b);
+    }
+    json.insert(QStringLiteral("exact"), exact);
+    json.insert(QStringLiteral("matches"), matches);
+    json.insert(QStringLiteral("baseTypes"), baseTypes);
+    return done(lines, json);
+}
+
+Result dict(const QStringList &args)
+{
+    const Args a = parseArgs(args, {QStringLiteral("--lang")});
+    QString text;
+    Result error;
+    if (!searchText(a, QStringLiteral("a keresett szó része (kondenzátor)"), &text, &error))
+        return error;
+    const QString lang = a.options.value(QStringLiteral("--lang"), QStringLiteral("hu")).toLower();
+    const QStringList langs{QStringLiteral("hu"), QStringLiteral("en"), QStringLiteral("de")};
+    const int language = int(langs.indexOf(lang));
+    if (language < 0)
+        return usageError(QStringLiteral("--lang %1: hu, en vagy de lehet.").arg(lang));
+    QJsonObject json{{QStringLiteral("search"), text}, {QStringLiteral("lang"), lang}};
+    Dictionary_Table table;
+    const Dictionary_LoadReport report = Load_Dictionary_Data(&table);
+    if (!report.ok)
+        return failed(notRecognised(report.message()), json);
+    std::vector<int> matchNo;
+    if (table.match(language, text, &matchNo) == 0)
+        return nothingFound(text, json);
+    // Listed as the window lists them: in Hungarian alphabetical order.
+    QStringList lines;
+    QJsonArray matches;
+    for (int row : table.order(0)) {
+        if (matchNo[size_t(row)] == 0)
+            continue;
+        const Dictionary_Entry &e = table.entry(row);
+        lines << QStringList{e.term[0], e.term[1], e.term[2]}.join(kSeparator);
+        matches.append(QJsonObject{{QStringLiteral("hu"), e.term[0]},
+                                   {QStringLiteral("en"), e.term[1]},
+                                   {QStringLiteral("de"), e.term[2]}});
+    }
+    json.insert(QStringLiteral("matches"), matches);
+    return done(lines, json);
+}
+
+} // namespace
+
+void addCatalogCommands(Registry &registry)
+{
+    registry.push_back({QStringLiteral("transistor"), QStringLiteral("<típusnév része>"),
+                        QStringLiteral("Tranzisztor katalógus: minden típus, amelynek nevében szerepel (BC54)"),
+                        transistor});
+    registry.push_back({QStringLiteral("diode"), QStringLiteral("<típusnév része>"),
+                        QStringLiteral("Dióda katalógus (1N40)"), diode});
+    registry.push_back({QStringLiteral("smdcode"), QStringLiteral("<kód>"),
+                        QStringLiteral("SMD aktív alkatrész jelölőkódja, az alaptípus adataival (1A)"), smdcode});
+    registry.push_back({QStringLiteral("dict"), QStringLiteral("<szó része> [--lang hu|en|de]"),
+                        QStringLiteral("Műszaki szótár (kondenzátor)"), dict});
 }
 
 } // namespace cli

@@ -151,3 +151,33 @@ TEST(GainAndDecibels, BothWaysAgreeWithTwentyLog10)
     EXPECT_TRUE(near(rezgokor::dbToGain(-6), std::pow(10.0, -0.3)));
     EXPECT_FALSE(std::isfinite(rezgokor::dbToGain(7000)));   // beyond the double range
 }
+
+TEST(Prefixes, ValuesWrittenWithAPrefixLetter)
+{
+    const struct
+    {
+        const char *text;
+        double value;   // base units; -1: no value
+        int index;
+    } cases[] = {
+        {"10u", 10e-6, 4},     {"10µ", 10e-6, 4},    {"4,7n", 4.7e-9, 3},  {"100n", 100e-9, 3},
+        {"4k7", 4700, 7},      {"4K7", 4700, 7},     {"2.2M", 2.2e6, 8},   {"2.2m", 2.2e-3, 5},
+        {"1E", 1e18, 12},      {"1E3", 1000, 6},     {"1e-6", 1e-6, 6},    {"33", 33, 6},
+        {"10uH", 10e-6, 4},    {" 5 p ", 5e-12, 2},  {"abc", -1, 0},       {"", -1, 0},
+        {"1e400", -1, 0},      {"1e300E", -1, 0},    {"4k7k", -1, 0},      {"1..2", -1, 0},
+        {"k", -1, 0},          {"10x", -1, 0},       {"10uh", -1, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::optional<Typed> t = readPrefixed(QString::fromUtf8(c.text), {QStringLiteral("H")});
+        if (c.value < 0) {
+            EXPECT_FALSE(t.has_value());
+            continue;
+        }
+        ASSERT_TRUE(t.has_value());
+        EXPECT_TRUE(near(t->value, c.value));
+        EXPECT_EQ(t->index, c.index);
+    }
+    EXPECT_EQ(readPrefixed(QStringLiteral("1f"), {QStringLiteral("F")})->index, 1);   // femto, not a farad
+    EXPECT_EQ(readPrefixed(QStringLiteral("3kOhm"), {QStringLiteral("ohm")})->value, 3000);
+}

@@ -39,6 +39,7 @@ DEBIAN_FRONTEND=noninteractive apt-get install "${apt_opts[@]}" --no-install-rec
   || { cat "$tmp/apt.log"; fail "apt-get install"; }
 listed=$(dpkg -L kondrix)
 expected=(/usr/bin/kondrix /usr/lib/kondrix/kondrix /usr/lib/kondrix/trafo.ini
+          /usr/bin/kondrix-cli /usr/lib/kondrix/kondrix-cli
           /usr/share/applications/$id.desktop /usr/share/metainfo/$id.metainfo.xml
           /usr/share/icons/hicolor/scalable/apps/$id.svg)
 for size in 16 22 24 32 48 64 128 256; do
@@ -58,6 +59,11 @@ mkdir -p "$tmp/home" "$tmp/run"
 chmod 700 "$tmp/run"
 env -u XDG_CONFIG_HOME QT_QPA_PLATFORM=offscreen HOME="$tmp/home" XDG_RUNTIME_DIR="$tmp/run" \
   "$watch" /usr/lib/kondrix trafo.ini 60 /usr/bin/kondrix || fail "the installed program did not start with its data"
+
+# The command line finds its data through the link too.
+cli_out=$(HOME="$tmp/home" LC_ALL=C.UTF-8 /usr/bin/kondrix-cli smd 22A) || fail "kondrix-cli smd 22A failed"
+grep -q "165 ohm" <<<"$cli_out" || fail "kondrix-cli smd 22A printed: $cli_out"
+echo "kondrix-cli answers from /usr/bin"
 
 DEBIAN_FRONTEND=noninteractive apt-get purge "${apt_opts[@]}" kondrix >"$tmp/apt.log" 2>&1 \
   || { cat "$tmp/apt.log"; fail "apt-get purge"; }
