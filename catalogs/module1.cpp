@@ -837,18 +837,6 @@ QString Decode_Usage_Class(const QString &code)
     return i < 0 ? code : kConstants[kFirstUsage + i].toString();
 }
 
-int Transistor_Table::findType(QStringView name) const
-{
-    if (name.isEmpty())
-        return -1;
-    std::vector<int> slots;
-    findTypes(name, &slots);
-    for (int slot : slots)
-        if (field(slot, 0).compare(name, Qt::CaseInsensitive) == 0)
-            return slot;
-    return -1;
-}
-
 namespace {
 struct DetailField
 {

@@ -43,9 +43,6 @@ public:
     // Slots whose type name (field 0) contains needle, case ignored, in
     // ascending order. Replaces the contents of out.
     void findTypes(QStringView needle, std::vector<int> *out) const;
-    // The first slot whose type name is name as a whole, case ignored; -1
-    // when none is.
-    int findType(QStringView name) const;
 
     // Bytes held by the table.
     qsizetype memoryBytes() const;

@@ -3,6 +3,7 @@
 #include "catalogs/diodetable.h"
 #include "catalogs/module1.h"
 #include "catalogs/smdcatalog.h"
+#include "catalogs/smdlink.h"
 #include "core/search.h"
 
 #include <QJsonArray>
@@ -160,10 +161,13 @@ Result smdcode(const QStringList &args)
             bases << r[3];
     }
     for (const QString &base : bases) {
-        const int slot = haveTransistors ? table.findType(base) : -1;
-        QJsonObject b{{QStringLiteral("type"), base}, {QStringLiteral("inCatalog"), slot >= 0}};
-        if (slot >= 0) {
-            const Transistor_Record rec = table.record(slot);
+        // The same match as the SMD window's jump to the catalog.
+        const std::optional<Transistor_Match> match =
+            haveTransistors ? Find_Transistor_Type(table, base) : std::nullopt;
+        QJsonObject b{{QStringLiteral("type"), base}, {QStringLiteral("inCatalog"), bool(match)}};
+        if (match) {
+            b.insert(QStringLiteral("catalogType"), match->type);
+            const Transistor_Record rec = table.record(match->slot);
             lines << QStringLiteral("Alap: ") + transistorLine(rec);
             b.insert(QStringLiteral("ratings"), transistorJson(rec));
         }
