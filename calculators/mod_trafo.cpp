@@ -223,10 +223,7 @@ QByteArray settingsFileBytes(const Settings &s)
     const int code = s.coreCode();
     lines.append(code >= 0 ? numberForm(code) : QString());
 
-    QString text;
-    for (const QString &l : lines)
-        text += l + QStringLiteral("\r\n");
-    return textfile::encode(text);
+    return textfile::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
 }
 
 bool WriteSettings(QIODevice &device, const Settings &s)

@@ -442,23 +442,15 @@ int indexLines(const char16_t *p, qsizetype n, Transistor_Table::Column *c)
     return int(k);
 }
 
-// Code page 1250 text into out (room for requiredSpace); returns its length.
+// Code page 1250 text into out (room for decodedRoom); returns its length.
 qsizetype decodeInto(const QByteArray &bytes, char16_t *out)
 {
-    QStringDecoder dec("windows-1250");
-    if (!dec.isValid()) {   // as textfile::decode: Latin-1 then
-        for (qsizetype i = 0; i < bytes.size(); ++i)
-            out[i] = uchar(bytes[i]);
-        return bytes.size();
-    }
-    QChar *o = reinterpret_cast<QChar *>(out);
-    return dec.appendToBuffer(o, bytes) - o;
+    return textfile::decodeInto(bytes, out);
 }
 
 qsizetype decodedRoom(qsizetype bytes)
 {
-    static const QStringDecoder probe("windows-1250");
-    return probe.isValid() ? probe.requiredSpace(bytes) : bytes;
+    return textfile::decodedRoom(bytes);
 }
 
 } // namespace
@@ -605,6 +597,15 @@ Transistor_Table &Transistor_Table_Instance()
 
 QString Transistor_FileName(int field)
 {
+    // Every load names every file: the names are made once.
+    static const std::array<QString, kTransistorFields> names = [] {
+        std::array<QString, kTransistorFields> n;
+        for (int f = 0; f < kTransistorFields; ++f)
+            n[size_t(f)] = QStringLiteral("f%1.txt").arg(f, 2, 10, QLatin1Char('0'));
+        return n;
+    }();
+    if (field >= 0 && field < kTransistorFields)
+        return names[size_t(field)];
     return QStringLiteral("f%1.txt").arg(field, 2, 10, QLatin1Char('0'));
 }
 

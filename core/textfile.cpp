@@ -6,19 +6,85 @@
 
 namespace textfile {
 
+namespace {
+
+// Code page 1250 has one character per byte: its 256 characters, as the
+// system's converter reads them, are taken once, and decoding is a lookup
+// instead of opening a converter for every file (which costs more than
+// decoding a short one). No table when the converter is missing or does not
+// read byte for byte; each call then converts as before.
+struct Cp1250
+{
+    bool valid = false;
+    char16_t ch[256];
+    Cp1250()
+    {
+        QStringDecoder dec("windows-1250");
+        if (!dec.isValid())
+            return;
+        QByteArray all(256, Qt::Uninitialized);
+        for (int i = 0; i < 256; ++i)
+            all[i] = char(i);
+        const QString text = dec.decode(all);
+        if (text.size() != 256)
+            return;
+        for (int i = 0; i < 256; ++i)
+            ch[i] = text.at(i).unicode();
+        valid = true;
+    }
+};
+
+const Cp1250 &cp1250()
+{
+    static const Cp1250 table;
+    return table;
+}
+
+} // namespace
+
+qsizetype decodedRoom(qsizetype bytes)
+{
+    if (cp1250().valid)
+        return bytes;
+    const QStringDecoder dec("windows-1250");
+    return dec.isValid() ? dec.requiredSpace(bytes) : bytes;
+}
+
+qsizetype decodeInto(QByteArrayView bytes, char16_t *out)
+{
+    const Cp1250 &t = cp1250();
+    const qsizetype n = bytes.size();
+    const uchar *in = reinterpret_cast<const uchar *>(bytes.data());
+    if (t.valid) {
+        for (qsizetype i = 0; i < n; ++i)
+            out[i] = t.ch[in[i]];
+        return n;
+    }
+    QStringDecoder dec("windows-1250");
+    if (!dec.isValid()) {   // Latin-1 then
+        for (qsizetype i = 0; i < n; ++i)
+            out[i] = in[i];
+        return n;
+    }
+    QChar *o = reinterpret_cast<QChar *>(out);
+    return dec.appendToBuffer(o, bytes) - o;
+}
+
 QString decode(const QByteArray &bytes)
 {
-    QStringDecoder dec("windows-1250");
-    if (!dec.isValid())
-        return QString::fromLatin1(bytes);
-    return dec.decode(bytes);
+    QString text(decodedRoom(bytes.size()), Qt::Uninitialized);
+    text.resize(decodeInto(bytes, reinterpret_cast<char16_t *>(text.data())));
+    return text;
 }
 
 QByteArray encode(const QString &text)
 {
-    QStringEncoder enc("windows-1250");
+    // One encoder per thread: opening one for every value costs more than
+    // encoding it.
+    thread_local QStringEncoder enc("windows-1250");
     if (!enc.isValid())
         return text.toLatin1();
+    enc.resetState();
     return enc.encode(text);
 }
 

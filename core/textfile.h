@@ -11,6 +11,10 @@ namespace textfile {
 
 QString decode(const QByteArray &bytes);   // code page 1250 -> text
 QByteArray encode(const QString &text);    // text -> code page 1250
+// Decodes into out, which has room for decodedRoom(bytes.size()) characters;
+// returns the length of the text.
+qsizetype decodeInto(QByteArrayView bytes, char16_t *out);
+qsizetype decodedRoom(qsizetype bytes);
 
 // Reads a whole device; false when it cannot be read.
 bool readAll(QIODevice &device, QString *text);
