@@ -9,7 +9,9 @@
 
 namespace {
 // Eliding lays the whole text out at every paint: a damaged data file with a
-// line of megabytes would stall the list. No cell shows more than this.
+// line of megabytes would stall the list. No cell shows more than this, and
+// on one line: a line feed inside a data line (LF-only files) would make the
+// row, and with uniform heights every row, as tall as the text.
 constexpr qsizetype kMaxCellText = 1024;
 
 class ClippedTextDelegate : public QStyledItemDelegate
@@ -21,8 +23,12 @@ protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
-        if (option->text.size() > kMaxCellText)
-            option->text = option->text.left(kMaxCellText) + QChar(0x2026);
+        QString &t = option->text;
+        if (t.size() > kMaxCellText)
+            t = t.left(kMaxCellText) + QChar(0x2026);
+        for (QChar &c : t)
+            if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator)
+                c = QLatin1Char(' ');
     }
 };
 } // namespace

@@ -3,6 +3,7 @@
 #include "ui/reportlist.h"
 
 #include <QAbstractItemModel>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -18,6 +19,12 @@ template<typename T = QWidget> T *part(const QWidget &w, const QString &name)
     if (!c)
         qFatal("missing control %s", qPrintable(name));
     return c;
+}
+
+inline QByteArray bytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 inline void paint(QWidget &w)
