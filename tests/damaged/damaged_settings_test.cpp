@@ -94,6 +94,23 @@ class DamagedSettingsTest : public QObject
         return shown;
     }
 
+    void checkSave(const QString &path, const QByteArray &before)
+    {
+        const Shown shown = openAndSave(false);
+
+        const QString inUse = mod_trafo::settingsFilePath();
+        const QByteArray after = bytesOf(inUse);
+        QVERIFY(!mod_trafo::hasUnsavedSettings());
+        if (inUse == path && after == before)
+            return;
+        mod_trafo::Settings back;
+        back.efficiencies.clear();
+        QVERIFY2(mod_trafo::ReadSettings(QString(textfile::decode(after)), &back), after.left(200).constData());
+        QCOMPARE(mod_trafo::coreLabel(back.K), shown.core);
+        QCOMPARE(mod_trafo::efficiencyLabel(back.eta), shown.efficiency);
+        QCOMPARE(back.efficiencies, shown.efficiencies);
+    }
+
 private Q_SLOTS:
     void initTestCase() { damage::canTestUnreadable(); }
     void init()
@@ -140,19 +157,28 @@ private Q_SLOTS:
         QVERIFY(damage::apply(path, k, 7));
         const QByteArray before = bytesOf(path);
 
-        const Shown shown = openAndSave(false);
+        checkSave(path, before);
+    }
 
-        const QString inUse = mod_trafo::settingsFilePath();
-        const QByteArray after = bytesOf(inUse);
-        QVERIFY(!mod_trafo::hasUnsavedSettings());
-        if (inUse == path && after == before)
-            return;
-        mod_trafo::Settings back;
-        back.efficiencies.clear();
-        QVERIFY2(mod_trafo::ReadSettings(QString(textfile::decode(after)), &back), after.left(200).constData());
-        QCOMPARE(mod_trafo::coreLabel(back.K), shown.core);
-        QCOMPARE(mod_trafo::efficiencyLabel(back.eta), shown.efficiency);
-        QCOMPARE(back.efficiencies, shown.efficiencies);
+    // Files that read in part: what they yield must survive a save.
+    void trafo_ini_content_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray head = "hat\xe1sfok\r\n";
+        QTest::newRow("bytes without a character") << head + "80\r\n 2 \r\n50\r\n6\x81x\x98\r\n70\r\nvasmag\r\n 1 \r\n";
+        QTest::newRow("quotes and commas") << head + "85 \"x\"\r\n 3 \r\n\"a,b\"\r\n  c d  \r\n\"vasmag\"\r\ne\"f\r\nvasmag\r\n 0 \r\n";
+        QTest::newRow("huge efficiency") << head + "8" + QByteArray(damage::kHugeLine, '0') + "\r\n 0 \r\n9\r\nvasmag\r\n 1 \r\n";
+        QTest::newRow("huge entry") << head + "80\r\n 1 \r\n80\r\n" + QByteArray(damage::kHugeLine, 'x') + "\r\nvasmag\r\n 1 \r\n";
+        QTest::newRow("huge count") << head + "80\r\n 1E300 \r\n50\r\nvasmag\r\n 1 \r\n";
+        QTest::newRow("line feeds inside") << head + "80\n81\r\n 1 \r\n5\n0\r\n60\r\nvasmag\r\n 1 \r\n";
+        QTest::newRow("no line end at the end") << head + "80\r\n 0 \r\n80\r\nvasmag\r\n 1";
+    }
+    void trafo_ini_content()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString path = iniPath(u8("app"));
+        env.writeFile(u8("trafo.ini"), bytes);
+        checkSave(path, bytes);
     }
 
     void trafo_ini_save_fails_data()
