@@ -55,6 +55,7 @@ class DamagedSettingsTest : public QObject
     Q_OBJECT
     WindowTestEnv env;
     QList<QString> m_lockedDirs;
+    bool m_calculated = false;   // the last openAndSave() got a result
 
     QString iniPath(const QString &where) const
     {
@@ -77,9 +78,7 @@ class DamagedSettingsTest : public QObject
             qFatal("the transformer window did not open");
         type(part<QLineEdit>(*trafo, u8("Us(0)")), u8("24"));
         type(part<QLineEdit>(*trafo, u8("Iss(0)")), u8("2,5"));
-        // Whatever the file held, the built-in values keep the calculation going.
-        if (part<QLabel>(*trafo, u8("lblPower"))->text().isEmpty())
-            qWarning("no result");
+        m_calculated = !part<QLabel>(*trafo, u8("lblPower"))->text().isEmpty();
         QTest::mouseClick(part<QToolButton>(*trafo, u8("Command1")), Qt::LeftButton);
         frm_option_1 *opt = frm_option_1::instance();
         if (!opt)
@@ -97,6 +96,8 @@ class DamagedSettingsTest : public QObject
     void checkSave(const QString &path, const QByteArray &before)
     {
         const Shown shown = openAndSave(false);
+        // Whatever the file held, the built-in values keep the calculation going.
+        QVERIFY(m_calculated);
 
         const QString inUse = mod_trafo::settingsFilePath();
         const QByteArray after = bytesOf(inUse);
