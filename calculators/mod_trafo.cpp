@@ -150,9 +150,11 @@ bool ReadSettings(const QString &text, Settings *s)
     if (r.atEnd())
         return false;
     const QString etaLine = r.readLine();
-    // A line without a usable efficiency would clear every result for good.
+    // A line without a usable efficiency would clear every result for good;
+    // so would one above 100 %, which makes the secondary turns negative
+    // (a damaged "80<LF>81" reads as 8081).
     const std::optional<double> eta = numberIn(etaLine);
-    bool complete = eta && *eta > 0;
+    bool complete = eta && *eta > 0 && *eta <= 100;
     if (complete)
         s->eta = Efficiency::fromText(etaLine);
 

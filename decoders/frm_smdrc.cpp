@@ -128,8 +128,16 @@ frm_smdRC::frm_smdRC(QWidget *parent)
 void frm_smdRC::readList(const QString &relative, QListWidget *list)
 {
     QString text;
-    if (datafile::read(relative, &text, &m_problems))
-        list->addItems(textfile::splitLines(text));
+    if (!datafile::read(relative, &text, &m_problems))
+        return;
+    // A list item lays its whole text out: a damaged file's line of
+    // megabytes would stall the window. No reference line is near this long.
+    constexpr qsizetype kMaxItemText = 1024;
+    QStringList lines = textfile::splitLines(text);
+    for (QString &line : lines)
+        if (line.size() > kMaxItemText)
+            line = line.left(kMaxItemText) + QChar(0x2026);
+    list->addItems(lines);
 }
 
 void frm_smdRC::Form_Load()

@@ -18,4 +18,10 @@ Q_SIGNALS:
     void itemClicked(int row);
     // The current row was moved with the keyboard (a click reports itemClicked).
     void currentMovedByKey(int row);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+
+private:
+    bool m_focusing = false;
 };

@@ -3,6 +3,8 @@
 #include "core/appdir.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QtEndian>
 #include <QSoundEffect>
 #include <QUrl>
 #include <QVariant>
@@ -15,11 +17,47 @@ Player &customPlayer()
     return p;
 }
 
+// A complete PCM wave file. The player waits for ever for the rest of a cut
+// file, and such an effect hangs the program when it ends.
+bool isCompleteWave(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() > 64 * 1024 * 1024)
+        return false;
+    const QByteArray b = f.readAll();
+    if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE")
+        return false;
+    bool format = false;
+    qsizetype pos = 12;
+    while (pos + 8 <= b.size()) {
+        const QByteArray id = b.mid(pos, 4);
+        const quint32 size = qFromLittleEndian<quint32>(b.constData() + pos + 4);
+        pos += 8;
+        if (size > quint64(b.size() - pos))
+            return false;
+        if (id == "fmt ") {
+            if (size < 16)
+                return false;
+            const char *d = b.constData() + pos;
+            const quint16 tag = qFromLittleEndian<quint16>(d);
+            const quint16 channels = qFromLittleEndian<quint16>(d + 2);
+            const quint32 rate = qFromLittleEndian<quint32>(d + 4);
+            const quint16 bits = qFromLittleEndian<quint16>(d + 14);
+            format = (tag == 1 || tag == 3 || tag == 0xFFFE) && channels >= 1 && channels <= 8
+                     && rate >= 1000 && rate <= 384000 && bits >= 8 && bits <= 32 && bits % 8 == 0;
+        } else if (id == "data") {
+            return format && size > 0;
+        }
+        pos += qsizetype(size) + (size & 1);
+    }
+    return false;
+}
+
 // The effects live in the application, not in the window that asked for them,
 // so a closing sound outlives its window.
 void playReal(const QString &path)
 {
-    if (!appdir::fileExists(path) || !QCoreApplication::instance())
+    if (!appdir::fileExists(path) || !QCoreApplication::instance() || !isCompleteWave(path))
         return;
     auto *effect = new QSoundEffect(QCoreApplication::instance());
     auto start = [effect] {
