@@ -35,11 +35,16 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <mutex>
 #include <random>
 #include <string>
 #include <thread>
+
+#include <pthread.h>
+#include <unistd.h>
+#include <time.h>
 
 #if defined(__SANITIZE_ADDRESS__)
 #define KONDRIX_ASAN 1
@@ -68,16 +73,24 @@ public:
     void add(int step, const QString &what)
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_lines.push_back(std::to_string(step) + ": " + what.toStdString());
+        m_lines.push_back(std::to_string(step) + ": " + what.left(200).toStdString());
         if (m_lines.size() > 20)
             m_lines.pop_front();
+        // Kept ready for the crash handlers, which must not allocate.
+        const std::string text = dumpUnlocked();
+        const size_t n = std::min(text.size(), sizeof(m_ready) - 1);
+        std::memcpy(m_ready, text.data(), n);
+        m_ready[n] = 0;
+        m_readySize = n;
     }
     std::string dump()
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         return dumpUnlocked();
     }
-    // For signal handlers: no lock (the holder may be the crashed thread).
+    void writeReady() const { (void)!::write(2, m_ready, m_readySize); }
+
+private:
     std::string dumpUnlocked() const
     {
         std::string s = "random use: seed " + std::to_string(m_seed) + ", "
@@ -87,8 +100,9 @@ public:
         return s;
     }
 
-private:
     std::mutex m_mutex;
+    char m_ready[8192] = {};
+    size_t m_readySize = 0;
     unsigned m_seed = 0;
     int m_events = 0;
     std::deque<std::string> m_lines;
@@ -98,8 +112,7 @@ ActionLog g_log;
 
 void dumpOnDeath()
 {
-    const std::string s = g_log.dumpUnlocked();
-    std::fwrite(s.data(), 1, s.size(), stderr);
+    g_log.writeReady();
 }
 
 extern "C" void crashHandler(int sig)
@@ -112,12 +125,14 @@ extern "C" void crashHandler(int sig)
 using Clock = std::chrono::steady_clock;
 
 // Aborts with the log when the user-interface thread stops turning its
-// event loop for longer than the limit.
+// event loop: busy for longer than the limit of its own processor time (so a
+// loaded machine does not count), or blocked for twenty times the limit.
 class HangWatchdog
 {
 public:
     explicit HangWatchdog(std::chrono::milliseconds limit) : m_limit(limit)
     {
+        pthread_getcpuclockid(pthread_self(), &m_guiClock);
         beat();
         m_timer.setInterval(100);
         QObject::connect(&m_timer, &QTimer::timeout, [this] { beat(); });
@@ -129,7 +144,11 @@ public:
         m_stop = true;
         m_thread.join();
     }
-    void beat() { m_beat = Clock::now().time_since_epoch().count(); }
+    void beat()
+    {
+        m_beat = Clock::now().time_since_epoch().count();
+        m_beatCpu = guiCpuMs();
+    }
     std::chrono::milliseconds longestGap() const { return std::chrono::milliseconds(m_longest.load()); }
 
 private:
@@ -139,18 +158,29 @@ private:
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
             const auto last = Clock::time_point(Clock::duration(m_beat.load()));
             const auto gap = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - last);
-            if (gap.count() > m_longest)
-                m_longest = gap.count();
-            if (gap > m_limit + std::chrono::milliseconds(100)) {
+            const long long busy = guiCpuMs() - m_beatCpu.load();
+            if (busy > m_longest)
+                m_longest = busy;
+            if (busy > m_limit.count() + 100 || gap > 20 * m_limit) {
                 const std::string s = "random use: event loop stuck for "
-                                      + std::to_string(gap.count()) + " ms\n" + g_log.dump();
+                                      + std::to_string(gap.count()) + " ms (" + std::to_string(busy)
+                                      + " ms busy)\n" + g_log.dump();
                 std::fwrite(s.data(), 1, s.size(), stderr);
                 std::abort();
             }
         }
     }
 
+    long long guiCpuMs() const
+    {
+        timespec ts{};
+        clock_gettime(m_guiClock, &ts);
+        return static_cast<long long>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+    }
+
     std::chrono::milliseconds m_limit;
+    clockid_t m_guiClock{};
+    std::atomic<long long> m_beatCpu{0};
     QTimer m_timer;
     std::atomic<Clock::rep> m_beat{0};
     std::atomic<long long> m_longest{0};
@@ -222,7 +252,14 @@ QString describe(const QWidget *w)
         return QStringLiteral("(none)");
     QString s = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
                                           : w->objectName();
+    // The tool window it belongs to, else its top-level window.
     const QWidget *top = w->window();
+    for (const QWidget *p = w->parentWidget(); p; p = p->parentWidget()) {
+        if (qobject_cast<const ToolWindow *>(p)) {
+            top = p;
+            break;
+        }
+    }
     if (top != w)
         s += QLatin1Char('@') + (top->objectName().isEmpty()
                                      ? QString::fromLatin1(top->metaObject()->className())
@@ -279,7 +316,12 @@ private:
     bool chance(double p) { return std::uniform_real_distribution<double>(0, 1)(m_rng) < p; }
     template<class T> const T &pickOf(const QList<T> &l) { return l.at(pick(int(l.size()))); }
 
-    void log(const QString &what) { g_log.add(m_step, what); }
+    void log(const QString &what)
+    {
+        g_log.add(m_step, what);
+        if (m_trace)
+            std::fprintf(stderr, "%d: %s\n", m_step, qPrintable(what));
+    }
 
     void fail(const QString &what)
     {
@@ -755,6 +797,7 @@ private:
     int m_endings = 0;
     int m_modals = 0;
     bool m_pendingEnding = false;
+    const bool m_trace = qEnvironmentVariableIsSet("KONDRIX_RANDOM_TRACE");
     bool m_done = false;
     qint64 m_slowest = 0;
     QWidget *m_lastModal = nullptr;
@@ -799,7 +842,7 @@ private Q_SLOTS:
         if (seeds.isEmpty())
             seeds.append(20261207u);
 #ifdef KONDRIX_ASAN
-        const int defaultEvents = 1500;
+        const int defaultEvents = 1000;
         const int stallFactor = 4;   // the sanitizers slow everything down several times
 #else
         const int defaultEvents = 1500;
@@ -821,7 +864,7 @@ private Q_SLOTS:
             Driver driver(head, env, seed, events);
             problems += driver.run();
             QApplication::processEvents();
-            qInfo("random use: seed %u done in %lld ms; slowest step %lld ms, longest event-loop gap "
+            qInfo("random use: seed %u done in %lld ms; slowest step %lld ms, longest busy stretch of the event loop "
                   "%lld ms, %d modal windows driven, %lld desktop requests",
                   seed, t.elapsed(), driver.slowestStepMs(),
                   static_cast<long long>(watchdog.longestGap().count()), driver.modalsOpened(),
