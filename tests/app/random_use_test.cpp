@@ -842,10 +842,10 @@ private Q_SLOTS:
         if (seeds.isEmpty())
             seeds.append(20261207u);
 #ifdef KONDRIX_ASAN
-        const int defaultEvents = 1000;
+        const int defaultEvents = 2000;
         const int stallFactor = 4;   // the sanitizers slow everything down several times
 #else
-        const int defaultEvents = 1500;
+        const int defaultEvents = 2000;
         const int stallFactor = 1;
 #endif
         const int events = envInt("KONDRIX_RANDOM_EVENTS", defaultEvents);
