@@ -275,6 +275,16 @@ bool showsInfOrNan(const QString &text)
     return re.match(text).hasMatch();
 }
 
+// QTest::mouseClick sends the release to the widget even when the press
+// deleted it; a handler may well close its window on a press.
+void click(QWidget *w, Qt::MouseButton button, Qt::KeyboardModifiers mods = {}, QPoint pos = {})
+{
+    QPointer<QWidget> guard(w);
+    QTest::mousePress(w, button, mods, pos);
+    if (guard)
+        QTest::mouseRelease(w, button, mods, pos);
+}
+
 class Driver : public QObject
 {
 public:
@@ -342,11 +352,17 @@ private:
         if (modal)
             m_env.expectModal([](QWidget *) {});   // ours: the driver closes it
 
+        // A modal window just closed and its event loop is winding down with
+        // the step that opened it still under way: wait, as a user's next
+        // input would, until that step has returned.
+        if (m_active > 0 && !modal && !popup)
+            return;
         if (m_step >= m_events) {
             finish(modal, popup);
             return;
         }
         ++m_step;
+        ++m_active;
         QElapsedTimer t;
         t.start();
         if (popup)
@@ -355,6 +371,7 @@ private:
             driveModal(modal);
         else
             driveMain();
+        --m_active;
         m_slowest = std::max(m_slowest, t.elapsed());
         if (m_step % 8 == 0)
             checkLabels();
@@ -450,7 +467,7 @@ private:
                 QAbstractButton *b = pickOf(buttons);
                 log(QStringLiteral("click button ") + describe(b) + QStringLiteral(" on modal"));
                 if (b->isVisible())
-                    QTest::mouseClick(b, Qt::LeftButton);
+                    click(b, Qt::LeftButton);
             }
         } else if (r < 14) {
             log(QStringLiteral("close box of modal ") + describe(modal));
@@ -477,7 +494,7 @@ private:
             QWidget *target = at ? at : popup;
             const QPoint local = at ? at->mapFrom(popup, p) : p;
             log(QStringLiteral("click popup %1 at %2,%3").arg(describe(target)).arg(p.x()).arg(p.y()));
-            QTest::mouseClick(target, Qt::LeftButton, {}, local);
+            click(target, Qt::LeftButton, {}, local);
         }
     }
 
@@ -493,7 +510,7 @@ private:
         QWidget *b = tb->widgetForAction(a);
         log(QStringLiteral("toolbar ") + a->data().toString());
         if (b && b->isVisible())
-            QTest::mouseClick(b, Qt::LeftButton);
+            click(b, Qt::LeftButton);
         else
             a->trigger();   // scrolled out of a narrow window: as from the extension menu
     }
@@ -613,11 +630,11 @@ private:
                 .arg(local.y()));
         QPointer<QWidget> guard(target);
         if (twice) {
-            QTest::mouseClick(target, button, {}, local);
+            click(target, button, {}, local);
             if (guard)
                 QTest::mouseDClick(target, button, {}, local);
         } else {
-            QTest::mouseClick(target, button, {}, local);
+            click(target, button, {}, local);
         }
     }
 
@@ -794,6 +811,7 @@ private:
     int m_events;
     int m_step = 0;
     int m_closeTries = 0;
+    int m_active = 0;   // steps under way (more than one inside a modal window)
     int m_endings = 0;
     int m_modals = 0;
     bool m_pendingEnding = false;
