@@ -147,7 +147,11 @@ void frm_head::buildToolbar()
         if (QWidget *tb = Toolbar1->widgetForAction(a))
             tb->setStyle(compact);
     }
-    connect(Toolbar1, &QToolBar::actionTriggered, this, &frm_head::Toolbar1_ButtonClick);
+    // Queued: a tool that opens larger than the workspace grows the window,
+    // which relays the toolbar out and may delete its overflow menu while
+    // that menu is still handling the click that chose the tool.
+    connect(Toolbar1, &QToolBar::actionTriggered, this, &frm_head::Toolbar1_ButtonClick,
+            Qt::QueuedConnection);
 }
 
 void frm_head::Form_Load()

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace {
 QStringList g_closed;   // names of dummy windows in the order they closed
@@ -188,6 +189,43 @@ private Q_SLOTS:
         QVERIFY(h.height() > before.height());
         auto *sub = h.workspace()->subWindowList().first();
         QVERIFY(h.workspace()->viewport()->rect().contains(sub->frameGeometry()));
+    }
+
+    // Choosing a large tool from the overflow of a narrow toolbar grows the
+    // window, which relays the toolbar out: that once deleted the overflow
+    // menu under its own click handler. The tool opens once the click is done.
+    void tool_chosen_from_the_toolbar_overflow_opens_after_the_click_is_done()
+    {
+        frm_head h;
+        h.registry().add(QStringLiteral("frm_szotar"), [] {
+            return new ToolWindow(QStringLiteral("frm_szotar"), QString(), 12000, 7500, true);
+        });
+        h.show();
+        h.resize(220, h.height());
+        QApplication::processEvents();
+        auto *tb = h.findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+        QAction *szotar = button(h, "szotar");
+        QVERIFY(!tb->widgetForAction(szotar)->isVisible());   // only in the overflow
+
+        szotar->trigger();   // as the button or the menu item does
+        QVERIFY(!h.openTool(QStringLiteral("frm_szotar")));
+        QTRY_VERIFY(h.openTool(QStringLiteral("frm_szotar")));
+
+        // The same through the expanded overflow of a narrow window.
+        h.closeTools();
+        h.resize(220, 300);
+        QApplication::processEvents();
+        auto *ext = tb->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"));
+        QVERIFY(ext && ext->isVisible());
+        QTest::mouseClick(ext, Qt::LeftButton);
+        QWidget *item = tb->widgetForAction(szotar);
+        QTRY_VERIFY(item->isVisible());
+        QPointer<QWidget> guard(item);
+        QTest::mousePress(item, Qt::LeftButton);
+        if (guard)
+            QTest::mouseRelease(item, Qt::LeftButton);
+        QTRY_VERIFY(h.openTool(QStringLiteral("frm_szotar")));
+        QVERIFY(h.width() > 220);
     }
 
     void tool_opens_with_its_design_layout()
