@@ -7,7 +7,6 @@
 #include "decoders/smdcodes.h"
 #include "fuzz/fuzzcheck.h"
 
-
 #include <QFile>
 #include <cmath>
 
