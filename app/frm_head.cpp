@@ -147,11 +147,21 @@ void frm_head::buildToolbar()
         if (QWidget *tb = Toolbar1->widgetForAction(a))
             tb->setStyle(compact);
     }
-    // Queued: a tool that opens larger than the workspace grows the window,
-    // which relays the toolbar out and may delete its overflow menu while
-    // that menu is still handling the click that chose the tool.
-    connect(Toolbar1, &QToolBar::actionTriggered, this, &frm_head::Toolbar1_ButtonClick,
+    // Dispatched once the click is done: a tool that opens larger than the
+    // workspace grows the window, which relays the toolbar out and may delete
+    // its overflow menu while that menu is still handling the click. A modal
+    // window opened meanwhile blocks the toolbar, so the click is then void:
+    // closing the tools under it would delete the modal window's owner.
+    connect(Toolbar1, &QToolBar::actionTriggered, this, [this](QAction *a) {
+        QPointer<QAction> button(a);
+        QMetaObject::invokeMethod(
+            this,
+            [this, button] {
+                if (button && !QApplication::activeModalWidget())
+                    Toolbar1_ButtonClick(button);
+            },
             Qt::QueuedConnection);
+    });
 }
 
 void frm_head::Form_Load()

@@ -4,6 +4,7 @@
 #include "ui/twips.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -226,6 +227,23 @@ private Q_SLOTS:
             QTest::mouseRelease(item, Qt::LeftButton);
         QTRY_VERIFY(h.openTool(QStringLiteral("frm_szotar")));
         QVERIFY(h.width() > 220);
+    }
+
+    void toolbar_click_is_void_when_a_modal_window_opened_before_its_turn()
+    {
+        frm_head h;
+        useDummies(h);
+        h.show();
+        click(h, "BDH");
+        QPointer<ToolWindow> tool = h.openTool(QStringLiteral("frm_BDH"));
+        button(h, "Kerámia")->trigger();   // its dispatch waits for the event loop
+        QDialog dialog(tool);              // opened by the tool before that
+        env.expectModal([](QWidget *m) { m->close(); });
+        dialog.exec();
+        QVERIFY(tool);
+        QApplication::processEvents();
+        QVERIFY(h.openTool(QStringLiteral("frm_BDH")));
+        QVERIFY(!h.openTool(QStringLiteral("frm_keramia")));
     }
 
     void tool_opens_with_its_design_layout()
