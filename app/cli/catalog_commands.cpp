@@ -30,6 +30,22 @@ Result nothingFound(const QString &text, const QJsonObject &json)
     return failed(notRecognised(QStringLiteral("Nincs találat: %1").arg(text)), json);
 }
 
+// The types of a catalog whose names hold text, a line and a JSON object each.
+template<typename Table, typename AddMatch>
+Result listMatches(const Table &table, const QString &text, QJsonObject json, AddMatch addMatch)
+{
+    std::vector<int> slots;
+    table.findTypes(text, &slots);
+    if (slots.empty())
+        return nothingFound(text, json);
+    QStringList lines;
+    QJsonArray matches;
+    for (int slot : slots)
+        addMatch(slot, &lines, &matches);
+    json.insert(QStringLiteral("matches"), matches);
+    return done(lines, json);
+}
+
 // One transistor on one line: the details panel's texts, the structure after
 // the material, and only the fields the record has.
 QString transistorLine(const Transistor_Record &rec)
@@ -79,19 +95,11 @@ Result transistor(const QStringList &args)
     if (!loadTransistors(&problem))
         return failed(notRecognised(problem), json);
     const Transistor_Table &table = Transistor_Table_Instance();
-    std::vector<int> slots;
-    table.findTypes(text, &slots);
-    if (slots.empty())
-        return nothingFound(text, json);
-    QStringList lines;
-    QJsonArray matches;
-    for (int slot : slots) {
+    return listMatches(table, text, json, [&](int slot, QStringList *lines, QJsonArray *matches) {
         const Transistor_Record rec = table.record(slot);
-        lines << transistorLine(rec);
-        matches.append(transistorJson(rec));
-    }
-    json.insert(QStringLiteral("matches"), matches);
-    return done(lines, json);
+        *lines << transistorLine(rec);
+        matches->append(transistorJson(rec));
+    });
 }
 
 Result diode(const QStringList &args)
@@ -105,19 +113,11 @@ Result diode(const QStringList &args)
     const Diode_LoadReport report = Load_Diode_Data(&table);
     if (!report.ok)
         return failed(notRecognised(report.message()), json);
-    std::vector<int> slots;
-    table.findTypes(text, &slots);
-    if (slots.empty())
-        return nothingFound(text, json);
-    QStringList lines;
-    QJsonArray matches;
-    for (int slot : slots) {
+    return listMatches(table, text, json, [&](int slot, QStringList *lines, QJsonArray *matches) {
         const Diode_Record &d = table.record(slot);
-        lines << d.type + kSeparator + d.data;
-        matches.append(QJsonObject{{QStringLiteral("type"), d.type}, {QStringLiteral("data"), d.data}});
-    }
-    json.insert(QStringLiteral("matches"), matches);
-    return done(lines, json);
+        *lines << d.type + kSeparator + d.data;
+        matches->append(QJsonObject{{QStringLiteral("type"), d.type}, {QStringLiteral("data"), d.data}});
+    });
 }
 
 // A marking code to its devices, and each base type to its ratings in the

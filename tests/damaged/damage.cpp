@@ -174,6 +174,12 @@ bool canTestUnreadable()
 
 } // namespace damage
 
+void addDamageColumns()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("kind");
+}
+
 void addDamageRows(const QString &file, const QList<damage::Kind> &kinds)
 {
     for (damage::Kind k : kinds)

@@ -46,6 +46,9 @@ inline bool unopenable(Kind k) { return k == Kind::Missing || k == Kind::Directo
 
 } // namespace damage
 
+// The columns addDamageRows() fills.
+void addDamageColumns();
+
 // Adds one data row per kind for file (a relative name shown in the row
 // name), with columns "file" (QString) and "kind" (int).
 void addDamageRows(const QString &file, const QList<damage::Kind> &kinds);
@@ -56,3 +59,11 @@ void addDamageRows(const QString &file, const QList<damage::Kind> &kinds);
         if ((kind) == damage::Kind::Unreadable && !damage::canTestUnreadable())                    \
             QSKIP("mode 000 is readable here (no way to drop CAP_DAC_OVERRIDE)");                 \
     } while (false)
+
+// Fetches a row of addDamageRows() into file and k, skipping it where it
+// cannot be set up here.
+#define DAMAGE_FETCH_ROW(file, k)                                                                  \
+    QFETCH(QString, file);                                                                         \
+    QFETCH(int, kind);                                                                             \
+    const damage::Kind k = damage::Kind(kind);                                                     \
+    DAMAGE_SKIP_IF_UNTESTABLE(k)

@@ -60,16 +60,12 @@ private Q_SLOTS:
 
     void diode_catalog_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("kind");
+        addDamageColumns();
         addDamageRows(u8("dioda.ini"), damage::all());
     }
     void diode_catalog()
     {
-        QFETCH(QString, file);
-        QFETCH(int, kind);
-        const Kind k = Kind(kind);
-        DAMAGE_SKIP_IF_UNTESTABLE(k);
+        DAMAGE_FETCH_ROW(file, k);
         QVERIFY(damageFile(file, k));
 
         frm_dioda w;
@@ -93,16 +89,12 @@ private Q_SLOTS:
 
     void dictionary_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("kind");
+        addDamageColumns();
         addDamageRows(u8("műszaki.txt"), damage::all());
     }
     void dictionary()
     {
-        QFETCH(QString, file);
-        QFETCH(int, kind);
-        const Kind k = Kind(kind);
-        DAMAGE_SKIP_IF_UNTESTABLE(k);
+        DAMAGE_FETCH_ROW(file, k);
         QVERIFY(damageFile(file, k));
 
         frm_szotar w;
@@ -133,17 +125,13 @@ private Q_SLOTS:
 
     void smd_catalog_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("kind");
+        addDamageColumns();
         addDamageRows(u8("SMD/!smd.txt"), damage::all());
         addDamageRows(u8("SMD/!gyártók.txt"), damage::all());
     }
     void smd_catalog()
     {
-        QFETCH(QString, file);
-        QFETCH(int, kind);
-        const Kind k = Kind(kind);
-        DAMAGE_SKIP_IF_UNTESTABLE(k);
+        DAMAGE_FETCH_ROW(file, k);
         QVERIFY(damageFile(file, k));
 
         frm_SMD w;
@@ -169,18 +157,14 @@ private Q_SLOTS:
     // Pictures are read at each click: one window, damaged between clicks.
     void smd_pictures_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("kind");
+        addDamageColumns();
         for (const char *f : {"SMD/tok/SOT-23.JPG", "SMD/tok/SOT-323.JPG", "SMD/tok/SC-59.JPG",
                               "SMD/tok/SOD-123.JPG", "SMD/tok/SOT-89.JPG", "SMD/belső/BC546A.JPG"})
             addDamageRows(u8(f), damage::forBinary());
     }
     void smd_pictures()
     {
-        QFETCH(QString, file);
-        QFETCH(int, kind);
-        const Kind k = Kind(kind);
-        DAMAGE_SKIP_IF_UNTESTABLE(k);
+        DAMAGE_FETCH_ROW(file, k);
         if (!QFile::exists(env.appDir() + QLatin1Char('/') + file))
             QSKIP("picture not shipped");
         QVERIFY(damageFile(file, k));
@@ -208,18 +192,14 @@ private Q_SLOTS:
 
     void smd_passive_codes_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("kind");
+        addDamageColumns();
         for (const char *f : {"SMD/!smd_1.txt", "SMD/!smd_2_5.txt", "SMD/!smd_3.txt", "SMD/!smd_4.txt",
                               "SMD/!smd_keramia.txt", "SMD/!smd_szorzo.txt"})
             addDamageRows(u8(f), damage::all());
     }
     void smd_passive_codes()
     {
-        QFETCH(QString, file);
-        QFETCH(int, kind);
-        const Kind k = Kind(kind);
-        DAMAGE_SKIP_IF_UNTESTABLE(k);
+        DAMAGE_FETCH_ROW(file, k);
         QVERIFY(damageFile(file, k));
 
         frm_smdRC w;

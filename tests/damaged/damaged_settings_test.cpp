@@ -137,8 +137,7 @@ private Q_SLOTS:
 
     void trafo_ini_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("kind");
+        addDamageColumns();
         addDamageRows(u8("app"), damage::all());
         addDamageRows(u8("user"), damage::all());
     }
@@ -146,10 +145,7 @@ private Q_SLOTS:
     // complete file that reads back to what the windows showed.
     void trafo_ini()
     {
-        QFETCH(QString, file);
-        QFETCH(int, kind);
-        const Kind k = Kind(kind);
-        DAMAGE_SKIP_IF_UNTESTABLE(k);
+        DAMAGE_FETCH_ROW(file, k);
         const QString path = iniPath(file);
         if (file == u8("user")) {
             QDir().mkpath(env.userConfigDir());
@@ -228,17 +224,13 @@ private Q_SLOTS:
 
     void help_page_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("kind");
+        addDamageColumns();
         addDamageRows(u8("help.htm"), damage::all());
     }
     // The page goes to the desktop as it is; a missing one is not offered.
     void help_page()
     {
-        QFETCH(QString, file);
-        QFETCH(int, kind);
-        const Kind k = Kind(kind);
-        DAMAGE_SKIP_IF_UNTESTABLE(k);
+        DAMAGE_FETCH_ROW(file, k);
         QVERIFY(damage::apply(env.appDir() + u8("/help.htm"), k));
         frm_head h;
         h.show();
@@ -249,8 +241,7 @@ private Q_SLOTS:
 
     void sounds_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("kind");
+        addDamageColumns();
         addDamageRows(u8("Wav/about1.wav"), damage::forBinary());
         addDamageRows(u8("Wav/about2.wav"), damage::forBinary());
     }
@@ -258,10 +249,7 @@ private Q_SLOTS:
     // sound is not played, and nothing else happens.
     void sounds()
     {
-        QFETCH(QString, file);
-        QFETCH(int, kind);
-        const Kind k = Kind(kind);
-        DAMAGE_SKIP_IF_UNTESTABLE(k);
+        DAMAGE_FETCH_ROW(file, k);
         QVERIFY(damage::apply(env.appDir() + QLatin1Char('/') + file, k));
         sound::setPlayer({});
         frm_head h;

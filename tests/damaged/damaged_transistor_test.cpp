@@ -84,17 +84,13 @@ private Q_SLOTS:
 
     void field_files_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("kind");
+        addDamageColumns();
         for (int f = 0; f < kTransistorFields; ++f)
             addDamageRows(u8("Tranzisztor/") + Transistor_FileName(f), damage::all());
     }
     void field_files()
     {
-        QFETCH(QString, file);
-        QFETCH(int, kind);
-        const Kind k = Kind(kind);
-        DAMAGE_SKIP_IF_UNTESTABLE(k);
+        DAMAGE_FETCH_ROW(file, k);
         QVERIFY(damageFile(file, k));
 
         frm_tranzisztor w;
@@ -124,8 +120,7 @@ private Q_SLOTS:
 
     void pictures_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("kind");
+        addDamageColumns();
         for (const char *f : {"npn.jpg", "npn1.jpg", "pnp.jpg", "pnp1.jpg"})
             addDamageRows(u8("Tranzisztor/") + u8(f), damage::forBinary());
         const QStringList packages =
@@ -135,10 +130,7 @@ private Q_SLOTS:
     }
     void pictures()
     {
-        QFETCH(QString, file);
-        QFETCH(int, kind);
-        const Kind k = Kind(kind);
-        DAMAGE_SKIP_IF_UNTESTABLE(k);
+        DAMAGE_FETCH_ROW(file, k);
         QVERIFY(damageFile(file, k));
 
         frm_tranzisztor w;
