@@ -21,13 +21,6 @@ class FrmDiodaTest : public QObject
     Q_OBJECT
     WindowTestEnv env;
 
-    template<typename T = QWidget> static T *part(QWidget &w, const char *name)
-    {
-        T *c = w.findChild<T *>(u8(name));
-        if (!c)
-            qFatal("missing control %s", name);
-        return c;
-    }
     static QStringList listed(frm_dioda &w)
     {
         QStringList l;

@@ -14,13 +14,6 @@
 namespace {
 QString u8(const char *s) { return QString::fromUtf8(s); }
 
-template<typename T = QWidget> T *part(const QWidget &w, const QString &name)
-{
-    T *c = w.findChild<T *>(name);
-    if (!c)
-        qFatal("missing control %s", qPrintable(name));
-    return c;
-}
 QString lbl(const QWidget &w, int i) { return part<QLabel>(w, QStringLiteral("lbl(%1)").arg(i))->text(); }
 ImageControl *img(const QWidget &w, const char *name) { return part<ImageControl>(w, u8(name)); }
 QImage shown(ImageControl *c) { return c->picture().toImage().convertToFormat(QImage::Format_RGB32); }

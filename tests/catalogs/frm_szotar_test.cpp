@@ -36,13 +36,6 @@ class FrmSzotarTest : public QObject
     Q_OBJECT
     WindowTestEnv env;
 
-    template<typename T = QWidget> static T *part(QWidget &w, const QString &name)
-    {
-        T *c = w.findChild<T *>(name);
-        if (!c)
-            qFatal("missing control %s", qPrintable(name));
-        return c;
-    }
     static QLineEdit *text1(QWidget &w) { return part<QLineEdit>(w, u8("Text1")); }
     // Types text key by key (QTest::keyClicks takes ASCII only).
     static void type(QWidget *w, const QString &text)

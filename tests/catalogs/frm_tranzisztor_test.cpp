@@ -24,13 +24,6 @@ class FrmTranzisztorTest : public QObject
     Q_OBJECT
     WindowTestEnv env;
 
-    template<typename T = QWidget> static T *part(QWidget &w, const QString &name)
-    {
-        T *c = w.findChild<T *>(name);
-        if (!c)
-            qFatal("missing control %s", qPrintable(name));
-        return c;
-    }
     static QLabel *lbl(QWidget &w, int i) { return part<QLabel>(w, QStringLiteral("lbl(%1)").arg(i)); }
     static ImageControl *img(QWidget &w, const char *name) { return part<ImageControl>(w, u8(name)); }
     static QLineEdit *text1(QWidget &w) { return part<QLineEdit>(w, u8("Text1")); }

@@ -20,13 +20,6 @@
 namespace {
 QString u8(const char *s) { return QString::fromUtf8(s); }
 
-template<typename T = QWidget> T *part(const QWidget &w, const QString &name)
-{
-    T *c = w.findChild<T *>(name);
-    if (!c)
-        qFatal("missing control %s", qPrintable(name));
-    return c;
-}
 
 // A double click as the mouse makes it: press, release, double click, release.
 void doubleClick(QWidget *w, QPoint pos)

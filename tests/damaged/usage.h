@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/windowtest.h"
 #include "ui/reportlist.h"
 
 #include <QAbstractItemModel>
@@ -13,13 +14,6 @@
 // resizes it, clicks and walks its list, types into its search box.
 namespace usage {
 
-template<typename T = QWidget> T *part(const QWidget &w, const QString &name)
-{
-    T *c = w.findChild<T *>(name);
-    if (!c)
-        qFatal("missing control %s", qPrintable(name));
-    return c;
-}
 
 inline QByteArray bytes(const QString &path)
 {

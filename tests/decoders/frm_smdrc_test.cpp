@@ -11,13 +11,6 @@
 namespace {
 QString u8(const char *s) { return QString::fromUtf8(s); }
 
-template<typename T = QWidget> T *part(const QWidget &w, const char *name)
-{
-    T *c = w.findChild<T *>(u8(name));
-    if (!c)
-        qFatal("missing control %s", name);
-    return c;
-}
 QString text(const QWidget &w, const char *label) { return part<QLabel>(w, label)->text(); }
 QColor textColor(const QWidget &w, const char *label)
 {

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <QWidget>
 #include <functional>
 #include <memory>
 
@@ -52,6 +53,15 @@ private:
     std::function<void(QWidget *)> m_expected;
     QStringList m_problems;
 };
+
+// The control of w named name; a missing one stops the test run, naming it.
+template<typename T = QWidget> T *part(const QWidget &w, const QString &name)
+{
+    T *c = w.findChild<T *>(name);
+    if (!c)
+        qFatal("missing control %s", qPrintable(name));
+    return c;
+}
 
 // Fails the running test when the watchdog saw something.
 #define KONDRIX_VERIFY_NO_SURPRISES(env)                                                           \
