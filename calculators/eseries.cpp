@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/eseries.h"
 
+#include "decoders/bandreading.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -11,25 +13,13 @@ namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-// The older series are not geometric; they are the historical rounded lists.
-const std::vector<int> kE3{100, 220, 470};
-const std::vector<int> kE6{100, 150, 220, 330, 470, 680};
-const std::vector<int> kE12{100, 120, 150, 180, 220, 270, 330, 390, 470, 560, 680, 820};
-const std::vector<int> kE24{100, 110, 120, 130, 150, 160, 180, 200, 220, 240, 270, 300,
-                            330, 360, 390, 430, 470, 510, 560, 620, 680, 750, 820, 910};
-
-std::vector<int> geometric(int steps)
+// Three significant digits from the colour-code decoder's tables, which
+// keep the older series as two.
+std::vector<int> threeDigits(bands::Series s)
 {
     std::vector<int> v;
-    for (int n = 0; n < steps; ++n)
-        v.push_back(int(std::lround(std::pow(10.0, 2.0 + double(n) / steps))));
-    return v;
-}
-
-std::vector<int> e192()
-{
-    std::vector<int> v = geometric(192);
-    std::replace(v.begin(), v.end(), 919, 920);   // the standard's one departure from the formula
+    for (int x : bands::seriesValues(s))
+        v.push_back(x < 100 ? x * 10 : x);
     return v;
 }
 
@@ -70,19 +60,15 @@ std::optional<Series> seriesFromName(QStringView name)
 
 const std::vector<int> &mantissas(Series s)
 {
-    static const std::vector<int> e96 = geometric(96);
-    static const std::vector<int> e48 = everySecond(e96);
-    static const std::vector<int> e192v = e192();
-    switch (s) {
-    case Series::E3: return kE3;
-    case Series::E6: return kE6;
-    case Series::E12: return kE12;
-    case Series::E24: return kE24;
-    case Series::E48: return e48;
-    case Series::E96: return e96;
-    case Series::E192: break;
-    }
-    return e192v;
+    static const std::vector<std::vector<int>> tables = [] {
+        std::vector<std::vector<int>> t;
+        t.push_back(everySecond(threeDigits(bands::Series::E6)));
+        for (bands::Series b : {bands::Series::E6, bands::Series::E12, bands::Series::E24, bands::Series::E48,
+                                bands::Series::E96, bands::Series::E192})
+            t.push_back(threeDigits(b));
+        return t;
+    }();
+    return tables[size_t(s)];
 }
 
 std::vector<double> valuesBetween(Series s, double lo, double hi)
