@@ -130,6 +130,16 @@ QString connectionText(Connection c)
     return QString::fromUtf8(texts[int(c)]);
 }
 
+QString formula(const Combination &c)
+{
+    static const char *const patterns[] = {"%1", "%1 + %2", "%1 || %2", "%1 + %2 + %3", "%1 || %2 || %3",
+                                           "(%1 + %2) || %3", "%1 + (%2 || %3)"};
+    QString f = QString::fromLatin1(patterns[int(c.connection)]);
+    for (double x : c.values)
+        f = f.arg(calc::siText(x, QStringLiteral("Ω")));
+    return f;
+}
+
 namespace {
 
 double par(double a, double b) { return a * b / (a + b); }
@@ -206,8 +216,10 @@ SolveResult solve(const SolveInput &in)
     r.targetOhms = in.targetOhms;
     r.series = in.series;
     const double T = in.targetOhms;
-    if (!calc::positive(T) || T > 1e15)
+    if (!calc::positive(T))
         return calc::failure(r, calc::Status::BadInput, QStringLiteral("Az ellenállás pozitív szám legyen."));
+    if (T > 1e15)
+        return calc::failure(r, calc::Status::BadInput, calc::outOfRange());
     if (in.maxResistors < 1 || in.maxResistors > 3)
         return calc::failure(r, calc::Status::BadInput, QStringLiteral("Legfeljebb 1, 2 vagy 3 ellenállás lehet."));
     const double span = std::pow(10.0, kSpanDecades);
