@@ -191,3 +191,12 @@ TEST(BenchCalculators, NoInfinityOrNanEscapes)
             EXPECT_TRUE(!q.ok() || finite({q.r1Ohms, q.uout, q.errorPercent, q.currentA}));
         }
 }
+
+TEST(Regulator, DatasheetPairWinsOnEqualError)
+{
+    // 2.5 V without Iadj: every R1 = R2 pair is exact; the datasheet's 240 ohm wins.
+    const regulator::Result r = regulator::design(2.5, eseries::Series::E24, {1.25, 0, 3});
+    EXPECT_EQ(r.r1Ohms, 240);
+    EXPECT_EQ(r.r2Ohms, 240);
+    EXPECT_EQ(r.errorPercent, 0);
+}

@@ -168,3 +168,28 @@ TEST(ESeriesRatio, BestPairWithinItsSize)
     EXPECT_EQ(ratio({5, -1, Series::E24, 0, 0}).status, calc::Status::BadInput);
     EXPECT_EQ(ratio({5, 1, Series::E24, -10, 0}).status, calc::Status::BadInput);
 }
+
+TEST(ESeriesText, PrefixedValuesAndFormulas)
+{
+    // Hungarian locale: decimal comma; rounding may carry into the next prefix.
+    struct Case { double v; int digits; const char *text; };
+    const Case cases[] = {{4700, 4, "4,7 kΩ"}, {999.96, 4, "1 kΩ"}, {0, 4, "0 Ω"}, {-12.00424, 6, "-12,0042 Ω"},
+                          {1e-15, 4, "0,001 pΩ"}, {2.2e12, 3, "2200 GΩ"}, {0.1, 4, "100 mΩ"}};
+    for (const Case &c : cases)
+        EXPECT_EQ(calc::siText(c.v, QStringLiteral("Ω"), c.digits), QString::fromUtf8(c.text)) << c.v;
+    EXPECT_EQ(calc::siText(NAN, QStringLiteral("V")), QString());
+    const Combination mixed{Connection::SeriesInParallel, {1000, 2200, 10e3}, 0, 0};
+    EXPECT_EQ(formula(mixed), QStringLiteral("(1 kΩ + 2,2 kΩ) || 10 kΩ"));
+    const Combination two{Connection::Parallel, {8200, 8200}, 0, 0};
+    EXPECT_EQ(formula(two), QStringLiteral("8,2 kΩ || 8,2 kΩ"));
+}
+
+TEST(ESeriesRatio, EqualRatiosPreferTheWantedSize)
+{
+    // E24 has 1:2 exactly at 1k/2k, 1k2/2k4, 1k5/3k, 1k8/3k6 in each decade:
+    // the total nearest the size wins (10 kΩ unless one is given).
+    EXPECT_DOUBLE_EQ(ratio({3, 2, Series::E24, 0, 0}).r2Ohms, 3600);
+    const RatioResult big = ratio({3, 2, Series::E24, 300e3, 0});
+    EXPECT_DOUBLE_EQ(big.r1Ohms + big.r2Ohms, 300e3);
+    EXPECT_EQ(big.errorPercent, 0);
+}
