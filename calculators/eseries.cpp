@@ -170,7 +170,7 @@ class Best
 public:
     Best(double target, int count) : m_target(target), m_count(size_t(std::max(1, count))) {}
 
-    double worst() const { return m_list.size() < m_count ? kInf : m_list.back().absError; }
+    double worst() const { return m_worst; }
 
     void offer(Connection c, double a, double b, double cc, int n, double total)
     {
@@ -184,6 +184,8 @@ public:
         m_list.insert(pos, cand);
         if (m_list.size() > m_count)
             m_list.pop_back();
+        if (m_list.size() == m_count)
+            m_worst = m_list.back().absError;
     }
 
     const std::vector<Candidate> &list() const { return m_list; }
@@ -191,22 +193,53 @@ public:
 private:
     double m_target;
     size_t m_count;
+    double m_worst = kInf;   // of the last kept, once the list is full
     std::vector<Candidate> m_list;
 };
 
-// Indexes of the standard values either side of an ideal one, limited to
-// [from, size): a total that grows with the value is best at one of them.
+// Indexes of the standard values either side of an ideal one (i is where
+// the ideal would go), limited to [from, size): a total that grows with the
+// value is best at one of them.
 template <typename F>
-void bracket(const std::vector<double> &v, size_t from, double ideal, F &&use)
+void bracketAt(const std::vector<double> &v, size_t from, size_t i, F &&use)
 {
     if (from >= v.size())
         return;
-    size_t i = size_t(std::lower_bound(v.begin(), v.end(), ideal) - v.begin());
     i = std::clamp(i, from, v.size() - 1);
     use(i);
     if (i > from)
         use(i - 1);
 }
+
+template <typename F>
+void bracket(const std::vector<double> &v, size_t from, double ideal, F &&use)
+{
+    bracketAt(v, from, size_t(std::lower_bound(v.begin(), v.end(), ideal) - v.begin()), use);
+}
+
+// Along each inner loop of the solver the ideal last value only falls, so
+// its place walks down the list instead of being searched for every time.
+class Cursor
+{
+public:
+    explicit Cursor(const std::vector<double> &v) : m_v(v) {}
+    void restart() { m_fresh = true; }
+    size_t place(double ideal)
+    {
+        if (m_fresh) {
+            m_i = size_t(std::lower_bound(m_v.begin(), m_v.end(), ideal) - m_v.begin());
+            m_fresh = false;
+        }
+        while (m_i > 0 && m_v[m_i - 1] >= ideal)
+            --m_i;
+        return m_i;
+    }
+
+private:
+    const std::vector<double> &m_v;
+    size_t m_i = 0;
+    bool m_fresh = true;
+};
 
 } // namespace
 
@@ -248,50 +281,57 @@ SolveResult solve(const SolveInput &in)
     }
 
     if (in.maxResistors >= 3) {
+        Cursor cursor(v);
         // a <= b <= c: each set of values once.
         for (size_t a = 0; a < n; ++a) {
             if ((3 * v[a] - T) / T > best.worst())
                 break;
+            cursor.restart();
             for (size_t b = a; b < n; ++b) {
                 const double ab = v[a] + v[b];
                 if ((ab + v[b] - T) / T > best.worst())
                     break;
-                bracket(v, b, T - ab > 0 ? T - ab : 0,
-                        [&](size_t c) { best.offer(Connection::Series3, v[a], v[b], v[c], 3, ab + v[c]); });
+                bracketAt(v, b, cursor.place(T - ab > 0 ? T - ab : 0),
+                          [&](size_t c) { best.offer(Connection::Series3, v[a], v[b], v[c], 3, ab + v[c]); });
             }
         }
         for (size_t a = 0; a < n; ++a) {
             if ((v[a] / 3 - T) / T > best.worst())
                 break;
+            cursor.restart();
             for (size_t b = a; b < n; ++b) {
                 const double ab = par(v[a], v[b]);
                 if ((par(ab, v[b]) - T) / T > best.worst())
                     break;
                 const double g = 1 / T - 1 / ab;
-                bracket(v, b, g > 0 ? 1 / g : kInf,
-                        [&](size_t c) { best.offer(Connection::Parallel3, v[a], v[b], v[c], 3, par(ab, v[c])); });
+                bracketAt(v, b, cursor.place(g > 0 ? 1 / g : kInf),
+                          [&](size_t c) { best.offer(Connection::Parallel3, v[a], v[b], v[c], 3, par(ab, v[c])); });
             }
         }
         // (a + b) || c with a <= b.
-        for (size_t a = 0; a < n; ++a)
+        for (size_t a = 0; a < n; ++a) {
+            cursor.restart();
             for (size_t b = a; b < n; ++b) {
                 const double s = v[a] + v[b];
                 if ((T - s) / T > best.worst())
                     continue;   // the total stays below a + b
-                bracket(v, 0, s > T ? s * T / (s - T) : kInf, [&](size_t c) {
+                bracketAt(v, 0, cursor.place(s > T ? s * T / (s - T) : kInf), [&](size_t c) {
                     best.offer(Connection::SeriesInParallel, v[a], v[b], v[c], 3, par(s, v[c]));
                 });
             }
+        }
         // a + (b || c) with b <= c.
-        for (size_t b = 0; b < n; ++b)
+        for (size_t b = 0; b < n; ++b) {
+            cursor.restart();
             for (size_t c = b; c < n; ++c) {
                 const double p = par(v[b], v[c]);
                 if ((p - T) / T > best.worst())
                     break;   // the total stays above b || c, which only grows with c
-                bracket(v, 0, T - p > 0 ? T - p : 0, [&](size_t a) {
+                bracketAt(v, 0, cursor.place(T - p > 0 ? T - p : 0), [&](size_t a) {
                     best.offer(Connection::ParallelInSeries, v[a], v[b], v[c], 3, v[a] + p);
                 });
             }
+        }
     }
 
     for (const Candidate &c : best.list()) {
