@@ -235,6 +235,12 @@ def independent_pair(kind):
                     text(50, 48, "A1"), text(250, 48, "K1"), text(50, 148, "A2"), text(250, 148, "K2")])
 
 
+def back_to_back(kind):
+    """Two-terminal bidirectional part: the diodes meet at their cathodes, no middle lead."""
+    return "".join([diode(40, 120, 150, 120, kind, 20), diode(260, 120, 150, 120, kind, 20),
+                    text(40, 94, "1"), text(260, 94, "2")])
+
+
 def regulator():
     return box(80, 70, 140, 90, [(30, 115, 80, 115, "BE", 30, 104, "start"),
                                   (220, 115, 270, 115, "KI", 270, 104, "end"),
@@ -268,6 +274,7 @@ CLASSES = {
     "diode2_ind": lambda: independent_pair("diode"),
     "nmos": lambda: mosfet(110, 120, False), "pmos": lambda: mosfet(110, 120, True),
     "njfet": lambda: jfet(90, 120, False), "pjfet": lambda: jfet(90, 120, True),
+    "zener_bi": lambda: back_to_back("zener"),
     "regulator": regulator, "reference": reference,
 }
 
