@@ -10,7 +10,8 @@ Passive code tables (computed here, nothing copied):
   !smd_4.txt       reference lines about four-digit resistor codes
 
 Active codes, from the editable tables in tools/:
-  smd.tsv          code, device, maker, base, package, data, picture class
+  smd.tsv          code, device, maker, base, package, data, picture class, source
+                   (the source names the datasheet a line was checked against; not shipped)
   smd_makers.tsv   short code, name
   -> !smd.txt      "code,device,maker,base,package,data" per line
   -> !gyártók.txt  "short","name" per line
@@ -136,13 +137,15 @@ def active_files(smd_tsv, makers_tsv):
             continue
         cols = line.split("\t")
         why = None
-        if len(cols) != 7:
-            why = "%d columns, 7 needed" % len(cols)
+        if len(cols) != 8:
+            why = "%d columns, 8 needed" % len(cols)
         else:
             cols = [c.strip() for c in cols]
-            code, device, maker, base, package, data, cls = cols
-            if not code or not device or not base or not package:
-                why = "empty code, device, base or package"
+            code, device, maker, base, package, data, cls, _source = cols
+            if not code or not device or not base or not package or not cls:
+                why = "empty code, device, base, package or class"
+            elif any(ch in c for c in cols for ch in "\"\r"):
+                why = "quote or carriage return in a field"
             elif any("," in c for c in cols[:5]):
                 why = "comma in one of the first five fields"
             elif not encodable(line):
