@@ -364,7 +364,7 @@ Result szamit(const double *U, const double *I, int lastWinding, double etaPerce
     const double w = 1 / (222.00000000000003 * A * std::pow(10.0, -4.0));
     const double Np = (w * Up) * (1 - (1 - e) / 2);
     const double Ip = P / Up;
-    const double Ap = Ip / 2.5;
+    const double Ap = Ip / kCurrentDensity;
     const double dp = std::sqrt(4 * Ap / 3.1415926536);
     if (!std::isfinite(P) || !std::isfinite(Np) || !(Np > 0) || !std::isfinite(dp))
         return r;
@@ -377,7 +377,7 @@ Result szamit(const double *U, const double *I, int lastWinding, double etaPerce
 
     for (int i = 0; i <= lastWinding; ++i) {
         const double Ns = (U[i] * w) * (1 + (1 - e) / 2);
-        const double As = I[i] / 2.5;
+        const double As = I[i] / kCurrentDensity;
         const double ds = std::sqrt(4 * As / 3.1415926536);
         if (!std::isfinite(Ns) || !(Ns > 0) || !std::isfinite(ds))
             return Result();

@@ -105,6 +105,9 @@ Q_SIGNALS:
 
 constexpr int kMaxWindings = 5;
 
+// Every winding's wire is sized for this current density.
+constexpr double kCurrentDensity = 2.5;   // A/mm2
+
 struct WindingResult
 {
     QString turns;          // "100 menet"
