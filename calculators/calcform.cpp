@@ -94,7 +94,8 @@ QString percentText(double v)
 {
     if (!std::isfinite(v))
         return QString();
-    const double r = std::fabs(v) < 5e-4 ? 0 : roundSignificant(v, 3);
+    // Three significant digits, none beyond the thousandth of a percent.
+    const double r = std::fabs(v) < 5e-4 ? 0 : std::round(roundSignificant(v, 3) * 1000) / 1000;
     return (r > 0 ? QStringLiteral("+") : QString()) + num::generalText(r) + QStringLiteral(" %");
 }
 

@@ -55,7 +55,7 @@ private:
 // "4,7 kΩ", "18,8 mA", "0 V": up to digits significant digits, the decimal
 // separator of the locale; empty for a value that is not finite.
 QString valueText(double v, const QString &unit, int digits = 4);
-// "+0,49 %", "-1,2 %", "0 %".
+// "+0,49 %", "-1,2 %", "-0,041 %", "0 %".
 QString percentText(double v);
 // A plain number with up to digits significant digits ("22,6", "0,0254").
 QString numberText(double v, int digits = 4);

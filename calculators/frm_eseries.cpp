@@ -8,6 +8,7 @@
 #include "ui/reportlist.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStandardItemModel>
@@ -44,47 +45,50 @@ frm_eseries::frm_eseries(QWidget *parent)
                  6300, true, parent)
 {
     auto recalc = [this] { recalculate(); };
-    QGroupBox *Frame1 = frame(this, QStringLiteral("Frame1"), QStringLiteral("Keresés"), 120, 90, 4920, 6090);
+    QGroupBox *Frame1 = frame(this, QStringLiteral("Frame1"), QStringLiteral("Keresés"), 120, 90, 4560, 6090);
     optResistance = option(Frame1, QStringLiteral("optResistance"), QStringLiteral("Ellenállás"), 240, 300, 2000,
                            [this] { modeChanged(); });
     optRatio = option(Frame1, QStringLiteral("optRatio"), QStringLiteral("Osztó arány"), 2400, 300, 2300,
                       [this] { modeChanged(); });
-    label(Frame1, QStringLiteral("lbl_cmbSeries"), QStringLiteral("E-sor:"), 240, 750, 2400, 300);
-    cmbSeries = seriesBox(Frame1, QStringLiteral("cmbSeries"), 2640, 720, 1200, recalc);
-    label(Frame1, QStringLiteral("lbl_cmbCount"), QStringLiteral("Ellenállások száma:"), 240, 1170, 2400, 300);
-    cmbCount = make<QComboBox>(Frame1, QStringLiteral("cmbCount"), 2640, 1140, 1200, kRowHeight);
+    const double cw = 2640, bw = 1140;
+    label(Frame1, QStringLiteral("lbl_cmbSeries"), QStringLiteral("E-sor:"), 240, 750, cw, 300);
+    cmbSeries = seriesBox(Frame1, QStringLiteral("cmbSeries"), 240 + cw, 720, bw, recalc);
+    label(Frame1, QStringLiteral("lbl_cmbCount"), QStringLiteral("Legfeljebb ennyi ellenállás:"), 240, 1170, cw,
+          300);
+    cmbCount = make<QComboBox>(Frame1, QStringLiteral("cmbCount"), 240 + cw, 1140, bw, kRowHeight);
     for (int n = 1; n <= 3; ++n)
-        cmbCount->addItem(QStringLiteral("legfeljebb %1").arg(n), n);
+        cmbCount->addItem(QString::number(n), n);
     cmbCount->setCurrentIndex(1);
     connect(cmbCount, &QComboBox::currentIndexChanged, this, recalc);
 
     txtTarget = inputRow(Frame1, QStringLiteral("txtTarget"), QStringLiteral("Kívánt érték:"), kOhm, 240, 1560,
-                         2400, 1200, recalc);
+                         cw, bw, recalc);
     lblHint = label(Frame1, QStringLiteral("lblHint"),
                     QStringLiteral("Soros, párhuzamos és vegyes kapcsolások a választott E-sor értékeiből, "
                                    "a legkisebb eltéréssel kezdve. Az érték előtaggal is írható: 4k7, 3,3k, 1M."),
-                    240, 2100, 4560, 1500);
+                    240, 2100, 4200, 1500);
     lblHint->setWordWrap(true);
     lblHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     txtUin = inputRow(Frame1, QStringLiteral("txtUin"), QStringLiteral("Bemenő feszültség (U1):"),
-                      QStringLiteral("V"), 240, 1560, 2400, 1200, recalc);
+                      QStringLiteral("V"), 240, 1560, cw, bw, recalc);
     txtUout = inputRow(Frame1, QStringLiteral("txtUout"), QStringLiteral("Kimenő feszültség (U2):"),
-                       QStringLiteral("V"), 240, 1560 + kRowPitch, 2400, 1200, recalc);
+                       QStringLiteral("V"), 240, 1560 + kRowPitch, cw, bw, recalc);
     txtTotal = inputRow(Frame1, QStringLiteral("txtTotal"), QStringLiteral("R1 + R2 (nem kötelező):"), kOhm, 240,
-                        1560 + 2 * kRowPitch, 2400, 1200, recalc);
+                        1560 + 2 * kRowPitch, cw, bw, recalc);
     txtCurrent = inputRow(Frame1, QStringLiteral("txtCurrent"), QStringLiteral("Osztó árama (nem kötelező):"),
-                          QStringLiteral("A"), 240, 1560 + 3 * kRowPitch, 2400, 1200, recalc);
-    picDivider = schematic(Frame1, QStringLiteral("picDivider"), 840, 3300, 3240, 2640,
+                          QStringLiteral("A"), 240, 1560 + 3 * kRowPitch, cw, bw, recalc);
+    picDivider = schematic(Frame1, QStringLiteral("picDivider"), 660, 3300, 3240, 2640,
                            [](const QSize &s) { return schematics::divider(s); });
 
-    QGroupBox *Frame2 = frame(this, QStringLiteral("Frame2"), QStringLiteral("Eredmény"), 5160, 90, 6120, 6090);
-    lblBest = resultLabel(Frame2, QStringLiteral("lblBest"), 180, 300, 5760, 600);
+    QGroupBox *Frame2 = frame(this, QStringLiteral("Frame2"), QStringLiteral("Eredmény"), 4800, 90, 6480, 6090);
+    lblBest = resultLabel(Frame2, QStringLiteral("lblBest"), 180, 300, 6120, 600);
     lblBest->setWordWrap(true);
     m_model = new QStandardItemModel(this);
-    lstResults = make<ReportList>(Frame2, QStringLiteral("lstResults"), 180, 960, 5760, 4440);
+    lstResults = make<ReportList>(Frame2, QStringLiteral("lstResults"), 180, 960, 6120, 4440);
     lstResults->setModel(m_model);
-    lbl_hiba = messageLabel(Frame2, QStringLiteral("lbl_hiba"), 180, 5460, 5760, 540);
+    lstResults->header()->setStretchLastSection(true);
+    lbl_hiba = messageLabel(Frame2, QStringLiteral("lbl_hiba"), 180, 5460, 6120, 540);
 
     optResistance->setChecked(true);
 }
@@ -140,16 +144,16 @@ void frm_eseries::solveResistance()
     for (const eseries::Combination &c : out.best) {
         QList<QStandardItem *> row = {new QStandardItem(eseries::connectionText(c.connection)),
                                       new QStandardItem(valuesText(c)),
-                                      new QStandardItem(valueText(c.totalOhms, kOhm, 6)),
+                                      new QStandardItem(valueText(c.totalOhms, kOhm, 5)),
                                       new QStandardItem(percentText(c.errorPercent))};
         row[3]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_model->appendRow(row);
     }
-    lstResults->setColumnWidthsTwips({1500, 2280, 1080, 840});
+    lstResults->setColumnWidthsTwips({1380, 2100, 1200});
     if (!out.best.empty()) {
         const eseries::Combination &b = out.best.front();
         lblBest->setText(QStringLiteral("Legjobb: %1 = %2 (%3)")
-                             .arg(valuesText(b), valueText(b.totalOhms, kOhm, 6), percentText(b.errorPercent)));
+                             .arg(valuesText(b), valueText(b.totalOhms, kOhm, 5), percentText(b.errorPercent)));
     }
     if (!out.message.isEmpty())
         showMessage(lbl_hiba, out.message, false);
@@ -203,5 +207,5 @@ void frm_eseries::solveRatio()
         }
         m_model->appendRow(row);
     }
-    lstResults->setColumnWidthsTwips({780, 1020, 1020, 1080, 900, 900});
+    lstResults->setColumnWidthsTwips({780, 1080, 1080, 1080, 900});
 }

@@ -31,7 +31,7 @@ frm_led::frm_led(QWidget *parent)
     : ToolWindow(QStringLiteral("frm_led"), QStringLiteral("LED előtét-ellenállás"), 9600, 5400, true, parent)
 {
     auto recalc = [this] { recalculate(); };
-    QGroupBox *Frame1 = frame(this, QStringLiteral("Frame1"), QStringLiteral("Adatok"), 120, 90, 5400, 2760);
+    QGroupBox *Frame1 = frame(this, QStringLiteral("Frame1"), QStringLiteral("Adatok"), 120, 90, 5400, 3000);
     const double cw = 2700, bw = 1320;
     txtSupply = inputRow(Frame1, QStringLiteral("txtSupply"), QStringLiteral("Tápfeszültség:"), QStringLiteral("V"),
                          180, 330, cw, bw, recalc);
@@ -53,19 +53,19 @@ frm_led::frm_led(QWidget *parent)
     QLabel *hint = label(Frame1, QStringLiteral("lblHint"),
                          QStringLiteral("Szokásos nyitófeszültség: vörös 1,8–2 V, sárga 2–2,1 V, zöld 2–3 V, "
                                         "kék és fehér 3–3,4 V."),
-                         180, 2300, 5100, 390);
+                         180, 2400, 5100, 480);
     hint->setWordWrap(true);
 
-    picLed = schematic(this, QStringLiteral("picLed"), 5640, 180, 3840, 2670,
+    picLed = schematic(this, QStringLiteral("picLed"), 5640, 180, 3840, 2910,
                        [](const QSize &s) { return schematics::ledString(s, 1); });
 
-    QGroupBox *Frame2 = frame(this, QStringLiteral("Frame2"), QStringLiteral("Eredmény"), 120, 2940, 9360, 2340);
+    QGroupBox *Frame2 = frame(this, QStringLiteral("Frame2"), QStringLiteral("Eredmény"), 120, 3180, 9360, 2130);
     lblExact = resultLabel(Frame2, QStringLiteral("lblExact"), 180, 300, 4500);
     lblStandard = resultLabel(Frame2, QStringLiteral("lblStandard"), 180, 660, 4500);
     lblCurrent = resultLabel(Frame2, QStringLiteral("lblCurrent"), 180, 1020, 4500);
     lblPower = resultLabel(Frame2, QStringLiteral("lblPower"), 4800, 300, 4440);
     lblRating = resultLabel(Frame2, QStringLiteral("lblRating"), 4800, 660, 4440);
-    lbl_hiba = messageLabel(Frame2, QStringLiteral("lbl_hiba"), 180, 1440, 9060, 780);
+    lbl_hiba = messageLabel(Frame2, QStringLiteral("lbl_hiba"), 180, 1380, 9060, 660);
     recalculate();
 }
 

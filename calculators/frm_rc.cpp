@@ -37,7 +37,7 @@ int checked(QRadioButton *const (&options)[3])
 frm_rc::frm_rc(QWidget *parent)
     : ToolWindow(QStringLiteral("frm_rc"), QStringLiteral("RC-tag és reaktancia"), 10800, 4440, true, parent)
 {
-    const double cw = 1500, bw = 1500;
+    const double cw = 1860, bw = 1500;
     // The RC section.
     QGroupBox *Frame1 = frame(this, QStringLiteral("Frame1"), QStringLiteral("RC-tag (alul- és felüláteresztő)"), 120,
                               90, 5220, 4260);
@@ -53,11 +53,11 @@ frm_rc::frm_rc(QWidget *parent)
         txtRc[i] = inputRow(Frame1, build::indexed("txtRc", i), rcCaptions[i], rcUnits[i], 180,
                             1050 + i * kRowPitch, cw, bw, [this] { recalculateRc(); });
     }
-    lblRc = resultLabel(Frame1, QStringLiteral("lblRc"), 180, 2460, 4860);
-    lblTau = resultLabel(Frame1, QStringLiteral("lblTau"), 180, 2820, 4860);
-    lblRcHiba = messageLabel(Frame1, QStringLiteral("lblRcHiba"), 180, 3240, 4860, 900);
+    lblRc = resultLabel(Frame1, QStringLiteral("lblRc"), 180, 2820, 4860);
+    lblTau = resultLabel(Frame1, QStringLiteral("lblTau"), 180, 3180, 4860);
+    lblRcHiba = messageLabel(Frame1, QStringLiteral("lblRcHiba"), 180, 3540, 4860, 660);
     QLabel *rcHint = label(Frame1, QStringLiteral("lblRcKeplet"), QStringLiteral("f = 1 / (2π·R·C),  τ = R·C"),
-                           180, 2250 - 90, 4860, 270);
+                           180, 2340, 4860, 270);
     setTextColour(rcHint, QColor(96, 96, 96));
 
     // The reactance section.
@@ -79,7 +79,7 @@ frm_rc::frm_rc(QWidget *parent)
                            bw, [this] { recalculateReactance(); });
     }
     lblX = resultLabel(Frame2, QStringLiteral("lblX"), 180, 2820, 4860);
-    lblXHiba = messageLabel(Frame2, QStringLiteral("lblXHiba"), 180, 3240, 4860, 900);
+    lblXHiba = messageLabel(Frame2, QStringLiteral("lblXHiba"), 180, 3540, 4860, 660);
 
     optRc[2]->setChecked(true);
     optXc->setChecked(true);

@@ -40,7 +40,7 @@ frm_regulator::frm_regulator(QWidget *parent)
     label(Frame1, QStringLiteral("lbl_cmbSeries"), QStringLiteral("E-sor:"), 180, 750 + kRowPitch, cw, 300);
     cmbSeries = seriesBox(Frame1, QStringLiteral("cmbSeries"), 180 + cw, 720 + kRowPitch, bw, recalc);
 
-    QGroupBox *Frame3 = frame(this, QStringLiteral("Frame3"), QStringLiteral("Szabályzó és terhelés"), 120, 1980,
+    QGroupBox *Frame3 = frame(this, QStringLiteral("Frame3"), QStringLiteral("Szabályzó; terhelés (nem kötelező)"), 120, 1980,
                               5280, 2040);
     txtVref = inputRow(Frame3, QStringLiteral("txtVref"), QStringLiteral("Referencia (Vref):"), QStringLiteral("V"),
                        180, 300, cw, bw, recalc);

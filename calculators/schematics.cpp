@@ -73,8 +73,8 @@ void voltage(QPainter &p, double x, double top, double bottom, double unit, cons
     QPolygonF head;
     head << QPointF(x, y2 + h * 0.2) << QPointF(x - h * 0.6, y2 - h) << QPointF(x + h * 0.6, y2 - h);
     p.drawPolygon(head);
-    const QRectF text = left ? QRectF(x - unit * 1.1, (top + bottom) / 2 - unit / 2, unit, unit)
-                             : QRectF(x + unit * 0.1, (top + bottom) / 2 - unit / 2, unit, unit);
+    const QRectF text = left ? QRectF(x - unit * 1.7, (top + bottom) / 2 - unit / 2, unit * 1.6, unit)
+                             : QRectF(x + unit * 0.1, (top + bottom) / 2 - unit / 2, unit * 1.6, unit);
     p.drawText(text, (left ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, name);
     p.restore();
 }
@@ -184,15 +184,6 @@ void led(QPainter &p, QPointF c, double unit)
     p.restore();
 }
 
-void ground(QPainter &p, QPointF c, double unit)
-{
-    for (int i = 0; i < 3; ++i) {
-        const double half = unit * (0.35 - i * 0.12);
-        const double y = c.y() + i * unit * 0.11;
-        p.drawLine(QPointF(c.x() - half, y), QPointF(c.x() + half, y));
-    }
-}
-
 void text(QPainter &p, const QRectF &r, const QString &s, int align = Qt::AlignCenter, double scale = 1.0)
 {
     p.save();
@@ -246,7 +237,7 @@ QImage ledString(const QSize &size, int count)
     const double unit = std::min(img.width() / 6.0, img.height() / 6.0);
     p.translate((img.width() - unit * 6) / 2, (img.height() - unit * 6) / 2);
     setUp(p, unit);
-    const double xl = unit * 1.2, xr = unit * 4.2, yt = unit * 0.6, yb = unit * 5.4;
+    const double xl = unit * 1.2, xr = unit * 4.2, yt = unit * 0.9, yb = unit * 5.4;
     terminal(p, {xl, yt}, unit);
     terminal(p, {xl, yb}, unit);
     const double xR = (xl + xr) / 2;
@@ -313,7 +304,7 @@ QImage timer555(const QSize &size, bool astable)
          Qt::AlignCenter, pinText);
     text(p, QRectF(unit * 6.3, y3 - unit * 0.8, unit * 1.6, unit * 0.5), QStringLiteral("ki"), Qt::AlignCenter, 0.8);
     // Timing parts down the left side: pins 7, 6 and 2.
-    const double y7 = body.top() + unit * 0.6, y6 = body.top() + unit * 1.7, y2 = body.top() + unit * 2.8;
+    const double y7 = body.top() + unit * 0.45, y6 = body.top() + unit * 1.95, y2 = body.top() + unit * 2.95;
     for (auto [y, pin] : {std::pair{y7, "7"}, std::pair{y6, "6"}, std::pair{y2, "2"}})
         text(p, QRectF(body.left() + unit * 0.05, y - unit * 0.25, unit * 0.45, unit * 0.5),
              QString::fromLatin1(pin), Qt::AlignCenter, pinText);
@@ -353,7 +344,7 @@ QImage timer555(const QSize &size, bool astable)
         const double xt = body.left() - unit * 0.9;
         p.drawLine(QPointF(xt, y2), QPointF(body.left(), y2));
         terminal(p, {xt, y2}, unit);
-        text(p, QRectF(xt - unit * 0.2, y2 + unit * 0.1, unit * 1.4, unit * 0.5), QStringLiteral("indítás"),
+        text(p, QRectF(xt - unit * 0.1, y2 - unit * 0.6, unit * 1.4, unit * 0.5), QStringLiteral("indítás"),
              Qt::AlignLeft | Qt::AlignVCenter, 0.7);
     }
     return img;
@@ -363,11 +354,11 @@ QImage regulator(const QSize &size)
 {
     QImage img = canvas(size);
     QPainter p(&img);
-    // Drawn on an 8 x 6 grid of units, centred.
-    const double unit = std::min(img.width() / 8.0, img.height() / 6.0);
-    p.translate((img.width() - unit * 8) / 2, (img.height() - unit * 6) / 2);
+    // Drawn on a 9 x 6 grid of units, centred.
+    const double unit = std::min(img.width() / 9.0, img.height() / 6.0);
+    p.translate((img.width() - unit * 9) / 2, (img.height() - unit * 6) / 2);
     setUp(p, unit);
-    const double yt = unit * 1.2, yg = unit * 5.5, xl = unit * 0.9, xr = unit * 7.1;
+    const double yt = unit * 1.2, yg = unit * 5.5, xl = unit * 0.9, xr = unit * 8.1;
     const QRectF body(unit * 2.4, unit * 0.6, unit * 2.2, unit * 1.3);
     chip(p, body, QStringLiteral("LM317"));
     const double pinText = 0.6;
