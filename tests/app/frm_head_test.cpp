@@ -128,7 +128,7 @@ private Q_SLOTS:
         h.findChild<QAction *>(QStringLiteral("act_led"))->trigger();
         QTRY_VERIFY(h.openTool(QStringLiteral("frm_led")));
         QCOMPARE(g_closed, QStringList{QStringLiteral("frm_BDH")});
-        click(h, "Kilép");
+        h.closeTools();   // as on exit
         QCOMPARE(g_closed, QStringList({QStringLiteral("frm_BDH"), QStringLiteral("frm_led")}));
     }
 
