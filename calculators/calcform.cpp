@@ -20,9 +20,13 @@ Reading read(const QLineEdit *box, const QStringList &units)
     const QString text = box->text().trimmed();
     if (text.isEmpty())
         return {};
-    // A sign stays with the number for the calculation to refuse in words.
+    // A minus stays with the number for the calculation to refuse in words,
+    // also before a prefixed value ("-4k7").
     const bool negative = text.startsWith(QLatin1Char('-'));
-    const std::optional<mod_RLC::Typed> t = mod_RLC::readPrefixed(negative ? text.mid(1) : text, units);
+    const QString rest = negative ? text.mid(1) : text;
+    if (negative && (rest.startsWith(QLatin1Char('-')) || rest.startsWith(QLatin1Char('+'))))
+        return {Reading::Bad, 0};
+    const std::optional<mod_RLC::Typed> t = mod_RLC::readPrefixed(rest, units);
     if (!t || !std::isfinite(t->value))
         return {Reading::Bad, 0};
     return {Reading::Ok, negative ? -t->value : t->value};

@@ -62,6 +62,10 @@ private Q_SLOTS:
                               << "lblResult" << "3,616 µH";
         QTest::newRow("wire") << "act_wire" << "frm_wire" << "" << QStringList{"txtAwg=22"} << "lblDiameter"
                               << "0,6438 mm";
+        QTest::newRow("units and comma") << "act_regulator" << "frm_regulator" << ""
+                                         << QStringList{"txtR1=0,24kΩ", "txtR2=720 ohm"} << "lblUout" << "5,036 V";
+        QTest::newRow("negative value") << "act_555" << "frm_555" << "" << QStringList{"txtR1=-1k", "txtR2=1k", "txtC=1n"}
+                                        << "lbl_hiba" << "pozitív";
         QTest::newRow("unreadable value") << "act_555" << "frm_555" << "" << QStringList{"txtR1=1x", "txtR2=1k", "txtC=1n"}
                                           << "lbl_hiba" << "Hibás érték: R1";
     }
@@ -82,7 +86,7 @@ private Q_SLOTS:
             child<QAbstractButton>(w, choice)->click();
         for (const QString &t : typed) {
             const QString box = t.section(QLatin1Char('='), 0, 0);
-            QTest::keyClicks(child<QLineEdit>(w, box), t.section(QLatin1Char('='), 1));
+            typeText(child<QLineEdit>(w, box), t.section(QLatin1Char('='), 1));
         }
         const QString shown = child<QLabel>(w, label)->text();
         if (expected.isEmpty())
