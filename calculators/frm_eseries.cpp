@@ -65,7 +65,8 @@ frm_eseries::frm_eseries(QWidget *parent)
                          cw, bw, recalc);
     lblHint = label(Frame1, QStringLiteral("lblHint"),
                     QStringLiteral("Soros, párhuzamos és vegyes kapcsolások a választott E-sor értékeiből, "
-                                   "a legkisebb eltéréssel kezdve. Az érték előtaggal is írható: 4k7, 3,3k, 1M."),
+                                   "a legkisebb eltéréssel kezdve. Az érték előtaggal is írható: 4k7, 3,3k, 1M.\n\n"
+                                   "A + soros, a ∥ párhuzamos kapcsolást jelöl."),
                     240, 2100, 4200, 1500);
     lblHint->setWordWrap(true);
     lblHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);

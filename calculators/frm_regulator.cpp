@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <cmath>
 
 using namespace calcwidgets;
 using namespace calcform;
@@ -97,17 +98,21 @@ void frm_regulator::recalculate()
     const std::optional<double> load = form.optional(txtLoad, QStringLiteral("terhelő áram"), kAmp);
     if (!form.complete())
         return showMessage(lbl_hiba, form.message(), form.hasBadValue());
+    // A negative regulator (LM337) is typed with negative voltages; it is
+    // calculated with their magnitudes and shown with its sign.
+    const bool negative = forward ? *vref < 0 : *uout < 0;
     regulator::Params params;
-    params.vref = *vref;
-    params.iadjA = *iadj;
+    params.vref = std::fabs(*vref);
+    params.iadjA = std::fabs(*iadj);
     regulator::Load l;
-    l.uinV = *uin;
-    l.loadA = *load;
+    l.uinV = std::fabs(*uin);
+    l.loadA = std::fabs(*load);
     const regulator::Result out = forward ? regulator::forward(*r1, *r2, params, l)
-                                          : regulator::design(*uout, seriesOf(cmbSeries), params, l);
+                                          : regulator::design(std::fabs(*uout), seriesOf(cmbSeries), params, l);
     if (!out.ok())
         return showMessage(lbl_hiba, out.message, true);
-    lblUout->setText(QStringLiteral("Kimenő feszültség: %1").arg(valueText(out.uout, QStringLiteral("V"))));
+    lblUout->setText(QStringLiteral("Kimenő feszültség: %1")
+                         .arg(valueText(negative ? -out.uout : out.uout, QStringLiteral("V"))));
     if (!forward) {
         lblUout->setText(lblUout->text() + QStringLiteral(" (%1)").arg(percentText(out.errorPercent)));
         lblPair->setText(

@@ -64,6 +64,8 @@ private Q_SLOTS:
                               << "0,6438 mm";
         QTest::newRow("units and comma") << "act_regulator" << "frm_regulator" << ""
                                          << QStringList{"txtR1=0,24kΩ", "txtR2=720 ohm"} << "lblUout" << "5,036 V";
+        QTest::newRow("LM337") << "act_regulator" << "frm_regulator" << ""
+                               << QStringList{"txtVref=-1,25", "txtR1=240", "txtR2=720"} << "lblUout" << "-5,036 V";
         QTest::newRow("negative value") << "act_555" << "frm_555" << "" << QStringList{"txtR1=-1k", "txtR2=1k", "txtC=1n"}
                                         << "lbl_hiba" << "pozitív";
         QTest::newRow("unreadable value") << "act_555" << "frm_555" << "" << QStringList{"txtR1=1x", "txtR2=1k", "txtC=1n"}
@@ -86,6 +88,7 @@ private Q_SLOTS:
             child<QAbstractButton>(w, choice)->click();
         for (const QString &t : typed) {
             const QString box = t.section(QLatin1Char('='), 0, 0);
+            child<QLineEdit>(w, box)->clear();
             typeText(child<QLineEdit>(w, box), t.section(QLatin1Char('='), 1));
         }
         const QString shown = child<QLabel>(w, label)->text();
