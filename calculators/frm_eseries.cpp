@@ -41,7 +41,7 @@ QString valuesText(const eseries::Combination &c)
 } // namespace
 
 frm_eseries::frm_eseries(QWidget *parent)
-    : ToolWindow(QStringLiteral("frm_eseries"), QStringLiteral("Szabványos ellenállásértékek (E-sorok)"), 11400,
+    : ToolWindow(QStringLiteral("frm_eseries"), QStringLiteral("Szabványos ellenállásértékek (E-sorok)"), 12000,
                  6300, true, parent)
 {
     auto recalc = [this] { recalculate(); };
@@ -82,14 +82,14 @@ frm_eseries::frm_eseries(QWidget *parent)
     picDivider = schematic(Frame1, QStringLiteral("picDivider"), 660, 3300, 3240, 2640,
                            [](const QSize &s) { return schematics::divider(s); });
 
-    QGroupBox *Frame2 = frame(this, QStringLiteral("Frame2"), QStringLiteral("Eredmény"), 4800, 90, 6480, 6090);
-    lblBest = resultLabel(Frame2, QStringLiteral("lblBest"), 180, 300, 6120, 600);
+    QGroupBox *Frame2 = frame(this, QStringLiteral("Frame2"), QStringLiteral("Eredmény"), 4800, 90, 7080, 6090);
+    lblBest = resultLabel(Frame2, QStringLiteral("lblBest"), 180, 300, 6720, 600);
     lblBest->setWordWrap(true);
     m_model = new QStandardItemModel(this);
-    lstResults = make<ReportList>(Frame2, QStringLiteral("lstResults"), 180, 960, 6120, 4440);
+    lstResults = make<ReportList>(Frame2, QStringLiteral("lstResults"), 180, 960, 6720, 4440);
     lstResults->setModel(m_model);
     lstResults->header()->setStretchLastSection(true);
-    lbl_hiba = messageLabel(Frame2, QStringLiteral("lbl_hiba"), 180, 5460, 6120, 540);
+    lbl_hiba = messageLabel(Frame2, QStringLiteral("lbl_hiba"), 180, 5460, 6720, 540);
 
     optResistance->setChecked(true);
 }
@@ -150,7 +150,7 @@ void frm_eseries::solveResistance()
         row[3]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_model->appendRow(row);
     }
-    lstResults->setColumnWidthsTwips({1380, 2100, 1200});
+    lstResults->setColumnWidthsTwips({1500, 2100, 1200});
     if (!out.best.empty()) {
         const eseries::Combination &b = out.best.front();
         lblBest->setText(QStringLiteral("Legjobb: %1 = %2 (%3)")
@@ -208,5 +208,5 @@ void frm_eseries::solveRatio()
         }
         m_model->appendRow(row);
     }
-    lstResults->setColumnWidthsTwips({780, 1080, 1080, 1080, 900});
+    lstResults->setColumnWidthsTwips({780, 1200, 1200, 1200, 1020});
 }
