@@ -43,6 +43,10 @@ inline bool finite(std::initializer_list<double> values)
     return true;
 }
 
+// A value with an SI prefix and its unit, to a few significant digits in
+// the user's locale: "4,7 kΩ", "100 nF", "1,592 kHz", "0 V".
+QString siText(double value, const QString &unit, int digits = 4);
+
 inline QString outOfRange() { return QStringLiteral("Az eredmény kívül esik a számolható tartományon."); }
 
 } // namespace calc

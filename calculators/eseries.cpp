@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/eseries.h"
 
+#include "decoders/bandreading.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -11,25 +13,13 @@ namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-// The older series are not geometric; they are the historical rounded lists.
-const std::vector<int> kE3{100, 220, 470};
-const std::vector<int> kE6{100, 150, 220, 330, 470, 680};
-const std::vector<int> kE12{100, 120, 150, 180, 220, 270, 330, 390, 470, 560, 680, 820};
-const std::vector<int> kE24{100, 110, 120, 130, 150, 160, 180, 200, 220, 240, 270, 300,
-                            330, 360, 390, 430, 470, 510, 560, 620, 680, 750, 820, 910};
-
-std::vector<int> geometric(int steps)
+// Three significant digits from the colour-code decoder's tables, which
+// keep the older series as two.
+std::vector<int> threeDigits(bands::Series s)
 {
     std::vector<int> v;
-    for (int n = 0; n < steps; ++n)
-        v.push_back(int(std::lround(std::pow(10.0, 2.0 + double(n) / steps))));
-    return v;
-}
-
-std::vector<int> e192()
-{
-    std::vector<int> v = geometric(192);
-    std::replace(v.begin(), v.end(), 919, 920);   // the standard's one departure from the formula
+    for (int x : bands::seriesValues(s))
+        v.push_back(x < 100 ? x * 10 : x);
     return v;
 }
 
@@ -70,19 +60,15 @@ std::optional<Series> seriesFromName(QStringView name)
 
 const std::vector<int> &mantissas(Series s)
 {
-    static const std::vector<int> e96 = geometric(96);
-    static const std::vector<int> e48 = everySecond(e96);
-    static const std::vector<int> e192v = e192();
-    switch (s) {
-    case Series::E3: return kE3;
-    case Series::E6: return kE6;
-    case Series::E12: return kE12;
-    case Series::E24: return kE24;
-    case Series::E48: return e48;
-    case Series::E96: return e96;
-    case Series::E192: break;
-    }
-    return e192v;
+    static const std::vector<std::vector<int>> tables = [] {
+        std::vector<std::vector<int>> t;
+        t.push_back(everySecond(threeDigits(bands::Series::E6)));
+        for (bands::Series b : {bands::Series::E6, bands::Series::E12, bands::Series::E24, bands::Series::E48,
+                                bands::Series::E96, bands::Series::E192})
+            t.push_back(threeDigits(b));
+        return t;
+    }();
+    return tables[size_t(s)];
 }
 
 std::vector<double> valuesBetween(Series s, double lo, double hi)
@@ -144,6 +130,16 @@ QString connectionText(Connection c)
     return QString::fromUtf8(texts[int(c)]);
 }
 
+QString formula(const Combination &c)
+{
+    static const char *const patterns[] = {"%1", "%1 + %2", "%1 || %2", "%1 + %2 + %3", "%1 || %2 || %3",
+                                           "(%1 + %2) || %3", "%1 + (%2 || %3)"};
+    QString f = QString::fromLatin1(patterns[int(c.connection)]);
+    for (double x : c.values)
+        f = f.arg(calc::siText(x, QStringLiteral("Ω")));
+    return f;
+}
+
 namespace {
 
 double par(double a, double b) { return a * b / (a + b); }
@@ -174,7 +170,7 @@ class Best
 public:
     Best(double target, int count) : m_target(target), m_count(size_t(std::max(1, count))) {}
 
-    double worst() const { return m_list.size() < m_count ? kInf : m_list.back().absError; }
+    double worst() const { return m_worst; }
 
     void offer(Connection c, double a, double b, double cc, int n, double total)
     {
@@ -188,6 +184,8 @@ public:
         m_list.insert(pos, cand);
         if (m_list.size() > m_count)
             m_list.pop_back();
+        if (m_list.size() == m_count)
+            m_worst = m_list.back().absError;
     }
 
     const std::vector<Candidate> &list() const { return m_list; }
@@ -195,22 +193,53 @@ public:
 private:
     double m_target;
     size_t m_count;
+    double m_worst = kInf;   // of the last kept, once the list is full
     std::vector<Candidate> m_list;
 };
 
-// Indexes of the standard values either side of an ideal one, limited to
-// [from, size): a total that grows with the value is best at one of them.
+// Indexes of the standard values either side of an ideal one (i is where
+// the ideal would go), limited to [from, size): a total that grows with the
+// value is best at one of them.
 template <typename F>
-void bracket(const std::vector<double> &v, size_t from, double ideal, F &&use)
+void bracketAt(const std::vector<double> &v, size_t from, size_t i, F &&use)
 {
     if (from >= v.size())
         return;
-    size_t i = size_t(std::lower_bound(v.begin(), v.end(), ideal) - v.begin());
     i = std::clamp(i, from, v.size() - 1);
     use(i);
     if (i > from)
         use(i - 1);
 }
+
+template <typename F>
+void bracket(const std::vector<double> &v, size_t from, double ideal, F &&use)
+{
+    bracketAt(v, from, size_t(std::lower_bound(v.begin(), v.end(), ideal) - v.begin()), use);
+}
+
+// Along each inner loop of the solver the ideal last value only falls, so
+// its place walks down the list instead of being searched for every time.
+class Cursor
+{
+public:
+    explicit Cursor(const std::vector<double> &v) : m_v(v) {}
+    void restart() { m_fresh = true; }
+    size_t place(double ideal)
+    {
+        if (m_fresh) {
+            m_i = size_t(std::lower_bound(m_v.begin(), m_v.end(), ideal) - m_v.begin());
+            m_fresh = false;
+        }
+        while (m_i > 0 && m_v[m_i - 1] >= ideal)
+            --m_i;
+        return m_i;
+    }
+
+private:
+    const std::vector<double> &m_v;
+    size_t m_i = 0;
+    bool m_fresh = true;
+};
 
 } // namespace
 
@@ -220,8 +249,10 @@ SolveResult solve(const SolveInput &in)
     r.targetOhms = in.targetOhms;
     r.series = in.series;
     const double T = in.targetOhms;
-    if (!calc::positive(T) || T > 1e15)
+    if (!calc::positive(T))
         return calc::failure(r, calc::Status::BadInput, QStringLiteral("Az ellenállás pozitív szám legyen."));
+    if (T > 1e15)
+        return calc::failure(r, calc::Status::BadInput, calc::outOfRange());
     if (in.maxResistors < 1 || in.maxResistors > 3)
         return calc::failure(r, calc::Status::BadInput, QStringLiteral("Legfeljebb 1, 2 vagy 3 ellenállás lehet."));
     const double span = std::pow(10.0, kSpanDecades);
@@ -250,50 +281,57 @@ SolveResult solve(const SolveInput &in)
     }
 
     if (in.maxResistors >= 3) {
+        Cursor cursor(v);
         // a <= b <= c: each set of values once.
         for (size_t a = 0; a < n; ++a) {
             if ((3 * v[a] - T) / T > best.worst())
                 break;
+            cursor.restart();
             for (size_t b = a; b < n; ++b) {
                 const double ab = v[a] + v[b];
                 if ((ab + v[b] - T) / T > best.worst())
                     break;
-                bracket(v, b, T - ab > 0 ? T - ab : 0,
-                        [&](size_t c) { best.offer(Connection::Series3, v[a], v[b], v[c], 3, ab + v[c]); });
+                bracketAt(v, b, cursor.place(T - ab > 0 ? T - ab : 0),
+                          [&](size_t c) { best.offer(Connection::Series3, v[a], v[b], v[c], 3, ab + v[c]); });
             }
         }
         for (size_t a = 0; a < n; ++a) {
             if ((v[a] / 3 - T) / T > best.worst())
                 break;
+            cursor.restart();
             for (size_t b = a; b < n; ++b) {
                 const double ab = par(v[a], v[b]);
                 if ((par(ab, v[b]) - T) / T > best.worst())
                     break;
                 const double g = 1 / T - 1 / ab;
-                bracket(v, b, g > 0 ? 1 / g : kInf,
-                        [&](size_t c) { best.offer(Connection::Parallel3, v[a], v[b], v[c], 3, par(ab, v[c])); });
+                bracketAt(v, b, cursor.place(g > 0 ? 1 / g : kInf),
+                          [&](size_t c) { best.offer(Connection::Parallel3, v[a], v[b], v[c], 3, par(ab, v[c])); });
             }
         }
         // (a + b) || c with a <= b.
-        for (size_t a = 0; a < n; ++a)
+        for (size_t a = 0; a < n; ++a) {
+            cursor.restart();
             for (size_t b = a; b < n; ++b) {
                 const double s = v[a] + v[b];
                 if ((T - s) / T > best.worst())
                     continue;   // the total stays below a + b
-                bracket(v, 0, s > T ? s * T / (s - T) : kInf, [&](size_t c) {
+                bracketAt(v, 0, cursor.place(s > T ? s * T / (s - T) : kInf), [&](size_t c) {
                     best.offer(Connection::SeriesInParallel, v[a], v[b], v[c], 3, par(s, v[c]));
                 });
             }
+        }
         // a + (b || c) with b <= c.
-        for (size_t b = 0; b < n; ++b)
+        for (size_t b = 0; b < n; ++b) {
+            cursor.restart();
             for (size_t c = b; c < n; ++c) {
                 const double p = par(v[b], v[c]);
                 if ((p - T) / T > best.worst())
                     break;   // the total stays above b || c, which only grows with c
-                bracket(v, 0, T - p > 0 ? T - p : 0, [&](size_t a) {
+                bracketAt(v, 0, cursor.place(T - p > 0 ? T - p : 0), [&](size_t a) {
                     best.offer(Connection::ParallelInSeries, v[a], v[b], v[c], 3, v[a] + p);
                 });
             }
+        }
     }
 
     for (const Candidate &c : best.list()) {

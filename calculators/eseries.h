@@ -74,6 +74,9 @@ struct SolveInput
     double maxOhms = kMaxOhms;
 };
 
+// "3,9 kΩ + 200 Ω", "(1 kΩ + 2,2 kΩ) || 10 kΩ".
+QString formula(const Combination &c);
+
 struct SolveResult : calc::Outcome
 {
     double targetOhms = 0;

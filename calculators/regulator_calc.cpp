@@ -37,8 +37,9 @@ bool applyLoad(Result &r, const Params &p, const Load &load)
         return false;
     }
     if (!r.dropoutOk)
-        r.message = QStringLiteral("Kevés a bemenő feszültség: legalább %1 V kell (a kimenő feszültség + %2 V).")
-                        .arg(num::generalText(r.uout + p.dropoutV), num::generalText(p.dropoutV));
+        r.message = QStringLiteral("Kevés a bemenő feszültség: legalább %1 kell (a kimenő feszültség + %2).")
+                        .arg(calc::siText(r.uout + p.dropoutV, QStringLiteral("V")),
+                             calc::siText(p.dropoutV, QStringLiteral("V")));
     return true;
 }
 

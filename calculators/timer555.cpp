@@ -88,7 +88,7 @@ DesignResult design(const DesignInput &in)
     if (!std::isfinite(bestScore))
         return calc::failure(DesignResult(), calc::Status::NoSolution,
                              QStringLiteral("Erre a frekvenciára nincs alkatrész a kínálatban (C: 100 pF - 1000 µF, "
-                                            "R: 1 kΩ - 10 MΩ)."));
+                                            "R: 1 kΩ - 1 MΩ)."));
     return best;
 }
 

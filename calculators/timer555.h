@@ -27,11 +27,12 @@ struct MonoResult : calc::Outcome
 MonoResult monostable(double rOhms, double cFarads);
 
 // The stock the back calculation draws from: C from E6 between these,
-// R1 and R2 from the chosen series between these.
+// R1 and R2 from the chosen series between these. Below 100 pF stray
+// capacitance, above 1 Mohm the threshold current skew the timing.
 constexpr double kMinC = 100e-12;
 constexpr double kMaxC = 1000e-6;
 constexpr double kMinR = 1e3;
-constexpr double kMaxR = 10e6;
+constexpr double kMaxR = 1e6;
 
 struct DesignInput
 {

@@ -37,6 +37,7 @@ using Registry = std::vector<Command>;
 void addBandCommands(Registry &registry);
 void addDecoderCommands(Registry &registry);
 void addCalculatorCommands(Registry &registry);
+void addBenchCalculatorCommands(Registry &registry);
 void addCatalogCommands(Registry &registry);
 
 } // namespace cli

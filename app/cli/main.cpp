@@ -33,6 +33,7 @@ cli::Registry allCommands()
     cli::addBandCommands(registry);
     cli::addDecoderCommands(registry);
     cli::addCalculatorCommands(registry);
+    cli::addBenchCalculatorCommands(registry);
     cli::addCatalogCommands(registry);
     return registry;
 }
