@@ -1,5 +1,6 @@
 #include "app/frm_head.h"
 
+#include "app/tooltable.h"
 #include "core/appdir.h"
 #include "ui/about.h"
 #include "ui/resizer.h"
@@ -12,6 +13,7 @@
 #include <QDesktopServices>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QScreen>
@@ -19,32 +21,6 @@
 #include <QUrl>
 
 namespace {
-struct Button
-{
-    const char *tag;
-    const char *tip;
-    int picture;   // number in the image list, from 1
-};
-
-// Left to right.
-const Button kButtons[] = {
-    {"Kilép", "Kilépés a programból.", 1},
-    {"Trafó", "Transzformátor számítás", 2},
-    {"Tranzisztor", "Tranzisztor katalógus", 3},
-    {"Dióda", "Dióda katalógus", 4},
-    {"Ellenállás", "Ellenállás színkód", 5},
-    {"Kerámia", "Kerámia kondenzátorok", 16},
-    {"Kondi", "Kondenzátorok", 17},
-    {"SMD", "SMD aktív-alkatrészek kódjai.", 12},
-    {"smdRC", "SMD passzív alkatrészek", 14},
-    {"BDH", "Bináris Decimális Hexa konverter", 6},
-    {"FLC", "Rezgőkörök számítása - Au/Decibel átszámítás", 7},
-    {"oszt", "Feszültségosztó - ellenállások párhuzamos kapcsolása", 8},
-    {"szotar", "Magyar Angol Német- műszaki kisszótár", 11},
-    {"Névjegy", "Névjegy", 9},
-    {"Help", "Help, leírás", 10},
-};
-
 // Narrow separators and spacing, so that fifteen buttons and their separators
 // fit the window's design width.
 class CompactToolbarStyle : public QProxyStyle
@@ -99,6 +75,7 @@ frm_head::frm_head(QWidget *parent) : QMainWindow(parent)
     connect(mnu_exit, &QAction::triggered, this, &frm_head::mnu_exit_Click);
 
     buildToolbar();
+    buildCalculationMenu();
 
     // Client area 10275 x 5325 twips below the menu, centred on the screen.
     resize(twips::toPixels(10275), twips::toPixels(5325) + menuBar()->sizeHint().height());
@@ -134,15 +111,17 @@ void frm_head::buildToolbar()
     compact->setParent(Toolbar1);
     Toolbar1->setStyle(compact);
     bool first = true;
-    for (const Button &b : kButtons) {
+    for (const tooltable::Tool &t : tooltable::tools()) {
+        if (t.launcher != tooltable::Launcher::Toolbar)
+            continue;
         if (!first)
             Toolbar1->addSeparator();
         first = false;
-        const QString tag = QString::fromUtf8(b.tag);
-        QAction *a = Toolbar1->addAction(imageList1(b.picture), QString());
+        const QString tag = QString::fromUtf8(t.tag);
+        QAction *a = Toolbar1->addAction(imageList1(t.icon), QString());
         a->setObjectName(tag);
         a->setData(tag);
-        a->setToolTip(QString::fromUtf8(b.tip));
+        a->setToolTip(QString::fromUtf8(t.caption));
         a->setIconText(tag);
         if (QWidget *tb = Toolbar1->widgetForAction(a))
             tb->setStyle(compact);
@@ -152,16 +131,36 @@ void frm_head::buildToolbar()
     // its overflow menu while that menu is still handling the click. A modal
     // window opened meanwhile blocks the toolbar, so the click is then void:
     // closing the tools under it would delete the modal window's owner.
-    connect(Toolbar1, &QToolBar::actionTriggered, this, [this](QAction *a) {
-        QPointer<QAction> button(a);
-        QMetaObject::invokeMethod(
-            this,
-            [this, button] {
-                if (button && !QApplication::activeModalWidget())
-                    Toolbar1_ButtonClick(button);
-            },
-            Qt::QueuedConnection);
-    });
+    connect(Toolbar1, &QToolBar::actionTriggered, this, &frm_head::dispatchLater);
+}
+
+void frm_head::buildCalculationMenu()
+{
+    mnu_calc = menuBar()->addMenu(QStringLiteral("Számítások"));
+    mnu_calc->setObjectName(QStringLiteral("mnu_calc"));
+    for (const tooltable::Tool &t : tooltable::tools()) {
+        if (t.launcher != tooltable::Launcher::Menu)
+            continue;
+        const QString name = QString::fromUtf8(t.tag);
+        QAction *a = mnu_calc->addAction(QString::fromUtf8(t.caption));
+        a->setObjectName(name);
+        a->setData(name);
+        if (t.icon)
+            a->setIcon(imageList1(t.icon));
+    }
+    connect(mnu_calc, &QMenu::triggered, this, &frm_head::dispatchLater);
+}
+
+void frm_head::dispatchLater(QAction *a)
+{
+    QPointer<QAction> button(a);
+    QMetaObject::invokeMethod(
+        this,
+        [this, button] {
+            if (button && !QApplication::activeModalWidget())
+                Toolbar1_ButtonClick(button);
+        },
+        Qt::QueuedConnection);
 }
 
 void frm_head::Form_Load()

@@ -11,8 +11,8 @@ class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 
-// The main window: a frame for the tool windows with the toolbar that opens
-// them.
+// The main window: a frame for the tool windows with the toolbar and the
+// calculation menu that open them.
 class frm_head : public QMainWindow, public ToolHost
 {
     Q_OBJECT
@@ -23,7 +23,7 @@ public:
     // Opens windowName fresh as a child window; nullptr when no such window
     // is registered.
     QWidget *showTool(const QString &windowName) override;
-    // Closes the thirteen tool windows in their fixed order.
+    // Closes the tool windows in their fixed order.
     void closeTools();
     // The open tool window of that name, if any.
     ToolWindow *openTool(const QString &windowName) const;
@@ -32,6 +32,7 @@ public:
     ToolRegistry &registry() { return m_registry; }
 
 public Q_SLOTS:
+    // A toolbar button or calculation menu item, by its tag.
     void Toolbar1_ButtonClick(QAction *button);
     void mnu_exit_Click();
 
@@ -45,6 +46,8 @@ protected:
 private:
     void Form_Load();
     void buildToolbar();
+    void buildCalculationMenu();
+    void dispatchLater(QAction *a);
     void endProgram();
     void subWindowActivated(QMdiSubWindow *sub);
     void fitWorkspaceTo(QMdiSubWindow *sub);
@@ -53,6 +56,7 @@ private:
     QMdiArea *m_mdi;
     QToolBar *Toolbar1;
     QMenu *mnu_file;
+    QMenu *mnu_calc;
     QAction *mnu_exit;
     QPointer<ToolWindow> m_active;
 };

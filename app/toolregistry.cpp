@@ -1,32 +1,37 @@
 #include "app/toolregistry.h"
 
+#include "app/tooltable.h"
+
+#include <algorithm>
+
+using tooltable::Tool;
+
 const QStringList &ToolRegistry::closingOrder()
 {
-    static const QStringList order = {
-        QStringLiteral("frm_tranzisztor"), QStringLiteral("frm_dioda"), QStringLiteral("frm_R4"),
-        QStringLiteral("frm_R5"),          QStringLiteral("frm_BDH"),   QStringLiteral("frm_trafo"),
-        QStringLiteral("frm_rezgokor"),    QStringLiteral("frm_oszt"),  QStringLiteral("frm_szotar"),
-        QStringLiteral("frm_SMD"),         QStringLiteral("frm_smdRC"), QStringLiteral("frm_keramia"),
-        QStringLiteral("frm_kondi")};
+    static const QStringList order = [] {
+        std::vector<const Tool *> windows;
+        for (const Tool &t : tooltable::tools())
+            if (t.window)
+                windows.push_back(&t);
+        std::stable_sort(windows.begin(), windows.end(),
+                         [](const Tool *a, const Tool *b) { return a->closingPlace < b->closingPlace; });
+        QStringList names;
+        for (const Tool *t : windows)
+            names.append(QString::fromUtf8(t->window));
+        return names;
+    }();
     return order;
 }
 
 QString ToolRegistry::windowForTag(const QString &tag)
 {
-    static const QHash<QString, QString> map = {
-        {QStringLiteral("Trafó"), QStringLiteral("frm_trafo")},
-        {QStringLiteral("Tranzisztor"), QStringLiteral("frm_tranzisztor")},
-        {QStringLiteral("Dióda"), QStringLiteral("frm_dioda")},
-        {QStringLiteral("Ellenállás"), QStringLiteral("frm_R4")},
-        {QStringLiteral("Kerámia"), QStringLiteral("frm_keramia")},
-        {QStringLiteral("Kondi"), QStringLiteral("frm_kondi")},
-        {QStringLiteral("SMD"), QStringLiteral("frm_SMD")},
-        {QStringLiteral("smdRC"), QStringLiteral("frm_smdRC")},
-        {QStringLiteral("BDH"), QStringLiteral("frm_BDH")},
-        {QStringLiteral("FLC"), QStringLiteral("frm_rezgokor")},
-        {QStringLiteral("oszt"), QStringLiteral("frm_oszt")},
-        {QStringLiteral("szotar"), QStringLiteral("frm_szotar")},
-    };
+    static const QHash<QString, QString> map = [] {
+        QHash<QString, QString> m;
+        for (const Tool &t : tooltable::tools())
+            if (t.window && t.tag)
+                m.insert(QString::fromUtf8(t.tag), QString::fromUtf8(t.window));
+        return m;
+    }();
     return map.value(tag);
 }
 
@@ -39,4 +44,11 @@ ToolWindow *ToolRegistry::create(const QString &windowName) const
 {
     const auto it = m_factories.constFind(windowName);
     return it == m_factories.constEnd() ? nullptr : (*it)();
+}
+
+void registerTools(ToolRegistry &registry)
+{
+    for (const Tool &t : tooltable::tools())
+        if (t.window && t.factory)
+            registry.add(QString::fromUtf8(t.window), t.factory);
 }

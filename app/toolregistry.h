@@ -7,16 +7,16 @@
 
 class ToolWindow;
 
-// The tool windows that the toolbar manages: which tag opens which window,
-// the fixed order in which a tool click closes them, and how each is made.
+// The tool windows the main window manages, as the tool table lists them,
+// with factories that tests may replace.
 class ToolRegistry
 {
 public:
     using Factory = std::function<ToolWindow *()>;
 
-    // The thirteen tool windows in the order a tool click closes them.
+    // Every tool window in the order a tool click closes them.
     static const QStringList &closingOrder();
-    // The window a toolbar tag opens; empty for a tag that opens none.
+    // The window a toolbar tag or menu action name opens; empty for one that opens none.
     static QString windowForTag(const QString &tag);
 
     void add(const QString &windowName, Factory factory);
@@ -27,5 +27,5 @@ private:
     QHash<QString, Factory> m_factories;
 };
 
-// Registers every tool window that exists (app/tools.cpp).
+// Registers the factory of every window of the tool table.
 void registerTools(ToolRegistry &registry);

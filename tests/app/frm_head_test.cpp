@@ -1,4 +1,5 @@
 #include "app/frm_head.h"
+#include "app/tooltable.h"
 #include "support/windowtest.h"
 #include "ui/resizer.h"
 #include "ui/twips.h"
@@ -9,9 +10,11 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QToolBar>
 #include <QToolButton>
+#include <memory>
 
 namespace {
 QStringList g_closed;   // names of dummy windows in the order they closed
@@ -83,6 +86,50 @@ private Q_SLOTS:
                                    "BDH FLC oszt szotar Névjegy Help"));
         QCOMPARE(separators, 14);
         QVERIFY(h.findChild<QAction *>(QStringLiteral("mnu_exit")));
+    }
+
+    void tool_table_reaches_every_window_in_its_closing_place()
+    {
+        frm_head h;
+        QCOMPARE(ToolRegistry::closingOrder().join(QLatin1Char(' ')),
+                 QStringLiteral("frm_tranzisztor frm_dioda frm_R4 frm_R5 frm_BDH frm_trafo frm_rezgokor frm_oszt "
+                                "frm_szotar frm_SMD frm_smdRC frm_keramia frm_kondi frm_eseries frm_led frm_555 "
+                                "frm_regulator frm_rc frm_coil frm_wire"));
+        const QList<QAction *> menus = h.menuBar()->actions();
+        QCOMPARE(menus.size(), 2);
+        QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("mnu_file"));
+        QCOMPARE(menus[1]->text(), QString::fromUtf8("Számítások"));
+        QStringList items;
+        for (QAction *a : menus[1]->menu()->actions())
+            items.append(a->objectName());
+        QCOMPARE(items.join(QLatin1Char(' ')),
+                 QStringLiteral("act_eseries act_led act_555 act_regulator act_rc act_coil act_wire"));
+        for (const tooltable::Tool &t : tooltable::tools()) {
+            if (!t.window)
+                continue;
+            const QString name = QString::fromUtf8(t.window);
+            if (t.tag) {   // a button or menu item that opens it
+                QVERIFY2(h.findChild<QAction *>(QString::fromUtf8(t.tag)), t.tag);
+                QCOMPARE(ToolRegistry::windowForTag(QString::fromUtf8(t.tag)), name);
+            } else {
+                QCOMPARE(name, QStringLiteral("frm_R5"));   // the four-band window opens it
+            }
+            std::unique_ptr<ToolWindow> w(t.factory());
+            QCOMPARE(w->objectName(), name);
+            QCOMPARE(w->scalesLayout(), t.rescales);
+        }
+    }
+
+    void menu_item_closes_the_open_tool_like_a_button()
+    {
+        frm_head h;
+        useDummies(h);
+        click(h, "BDH");
+        h.findChild<QAction *>(QStringLiteral("act_led"))->trigger();
+        QTRY_VERIFY(h.openTool(QStringLiteral("frm_led")));
+        QCOMPARE(g_closed, QStringList{QStringLiteral("frm_BDH")});
+        h.closeTools();   // as on exit
+        QCOMPARE(g_closed, QStringList({QStringLiteral("frm_BDH"), QStringLiteral("frm_led")}));
     }
 
     void tool_click_closes_open_tools_in_order_and_opens_fresh()

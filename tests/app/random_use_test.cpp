@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -500,6 +501,13 @@ private:
 
     void toolbarClick()
     {
+        if (chance(0.3)) {   // the calculation menu opens tools too
+            const QList<QAction *> items = m_head.findChild<QMenu *>(QStringLiteral("mnu_calc"))->actions();
+            QAction *a = pickOf(items);
+            log(QStringLiteral("menu ") + a->objectName());
+            a->trigger();
+            return;
+        }
         auto *tb = m_head.findChild<QToolBar *>(QStringLiteral("Toolbar1"));
         QList<QAction *> buttons;
         for (QAction *a : tb->actions()) {
