@@ -892,6 +892,9 @@ std::array<QString, kTransistorDetails> Transistor_Details(const Transistor_Reco
         const DetailField &d = detail(i, kind);
         out[size_t(i)] = QString::fromUtf8(d.prefix) + rec.field[size_t(d.field)];
     }
+    // The files spell the ohm out (code page 1250 has no Ω); the panel has room for the sign only.
+    if (kind == Transistor_Kind::Mosfet)
+        out[6].replace(QLatin1String("Ohm"), QString(QChar(0x03A9)));
     out[17] = QString::fromUtf8("Helyettesítő típusok:");
     return out;
 }

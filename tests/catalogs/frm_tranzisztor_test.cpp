@@ -154,7 +154,7 @@ private Q_SLOTS:
 
         // A field-effect type names its ratings after its electrodes and shows its symbol only.
         const struct { const char *type, *label[5], *symbol; } fets[] = {
-            {"IRFZ44N", {"Udg: ", "Uds: 55 V", "Ugs: ±20 V", "Rds(on): 17,5 mOhm", "Id: 49 A"}, "nmos.jpg"},
+            {"IRFZ44N", {"Udg: ", "Uds: 55 V", "Ugs: ±20 V", "Rds(on): 17,5 mΩ", "Id: 49 A"}, "nmos.jpg"},
             {"BF245A", {"Udg: 30 V", "Uds: 30 V", "Ugs: 30 V", "Idss: 2-6,5 mA", "Id: 25 mA"}, "njfet.jpg"},
             {"BF998", {"Udg: ", "Uds: 12 V", "Ugs: ", "Idss: ", "Id: 30 mA"}, "nmos2g.jpg"}};
         for (const auto &f : fets) {

@@ -59,7 +59,7 @@ TEST(CliCatalogs, LinesShowTheDetailsPanelTexts)
     const QStringList fet = outLines(runCli(args("transistor IRFZ44NS")));
     ASSERT_EQ(fet.size(), 1);
     EXPECT_TRUE(fet.first().startsWith(
-        QString::fromUtf8("IRFZ44NS | Si | N-MOSFET | P: 94 W | Uds: 55 V | Ugs: ±20 V | Rds(on): 17,5 mOhm | Id: 49 A")))
+        QString::fromUtf8("IRFZ44NS | Si | N-MOSFET | P: 94 W | Uds: 55 V | Ugs: ±20 V | Rds(on): 17,5 mΩ | Id: 49 A")))
         << qPrintable(fet.first());
 
     EXPECT_TRUE(outLines(runCli(args("dict kondenzátor")))
