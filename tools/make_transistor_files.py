@@ -52,6 +52,11 @@ BIPOLAR_CODES = {"1", "2", "3", "4"}
 # 5 N-MOSFET, 6 P-MOSFET, 7 N-JFET, 8 P-JFET, 9 N-channel dual-gate MOSFET
 FET_CODES = {"5", "6", "7", "8", "9"}
 STRUCTURE_CODES = {""} | BIPOLAR_CODES | FET_CODES
+# A field-effect row's use text names its kind first, in the words the
+# window shows.
+FET_USE = {"5": "N-csatornás MOSFET", "6": "P-csatornás MOSFET",
+           "7": "N-csatornás JFET", "8": "P-csatornás JFET",
+           "9": "Kettős gate-es MOSFET"}
 
 # Package -> number of leads the package picture numbers (TO-3 and TO-66:
 # pins 1 and 2, the case is 3; SOT-223: the tab is 4; DPAK, D2PAK: the tab
@@ -148,6 +153,9 @@ def check_row(lineno, fields, errors):
     use = fields[14]
     if use.startswith("<") and use not in USE_CODES:
         errors.append("%s (%s): unknown use code %r" % (where, name, use))
+    if structure in FET_USE and not use.startswith(FET_USE[structure]):
+        errors.append("%s (%s): use text of structure %s must start with %r"
+                      % (where, name, structure, FET_USE[structure]))
     tj = fields[8]
     if tj and not tj.isdigit():
         errors.append("%s (%s): junction temperature must be a plain "
