@@ -153,6 +153,22 @@ private Q_SLOTS:
         QCOMPARE(shown(img(w, "ImgStrukt(0)")), picture(u8("pnp.jpg")));
         QCOMPARE(shown(img(w, "ImgStrukt(1)")), picture(u8("pnp1.jpg")));
 
+        // A field-effect type names its ratings after its electrodes and shows its symbol only.
+        const struct { const char *type, *label[5], *symbol; } fets[] = {
+            {"IRFZ44N", {"Udg: ", "Uds: 55 V", "Ugs: ±20 V", "Rds(on): 17,5 mΩ", "Id: 49 A"}, "nmos.jpg"},
+            {"BF245A", {"Udg: 30 V", "Uds: 30 V", "Ugs: 30 V", "Idss: 2-6,5 mA", "Id: 25 mA"}, "njfet.jpg"},
+            {"BF998", {"Udg: ", "Uds: 12 V", "Ugs: ", "Idss: ", "Id: 30 mA"}, "nmos2g.jpg"}};
+        for (const auto &f : fets) {
+            choose(w, u8(f.type));
+            for (int i = 0; i < 5; ++i)
+                QCOMPARE(lbl(w, 3 + i)->text(), u8(f.label[i]));
+            QCOMPARE(shown(img(w, "ImgStrukt(0)")), picture(u8(f.symbol)));
+            QVERIFY(!img(w, "ImgStrukt(1)")->hasPicture());
+        }
+        choose(w, u8("BC107"));   // and back to the bipolar names
+        QCOMPARE(lbl(w, 3)->text(), u8("Ucb: 50 V"));
+        QCOMPARE(lbl(w, 7)->text(), u8("Hfe: 110-450"));
+
         QVERIFY(frm_tranzisztor::structurePictures(u8("NPN")).first.endsWith(u8("/Tranzisztor/npn.jpg")));
         QVERIFY(frm_tranzisztor::structurePictures(u8("PnP")).second.endsWith(u8("/Tranzisztor/pnp1.jpg")));
         for (const char *none : {"p/n", "n/p", "", "npn "})
@@ -233,13 +249,14 @@ private Q_SLOTS:
         env.removeFile(u8("Tranzisztor/f07.txt"));
         const QByteArray bytes = shipped("f05.txt");
         env.writeFile(u8("Tranzisztor/f05.txt"), bytes.left(bytes.indexOf("\r\n") + 2));   // first line only
+        const int n = int(shippedNames().size());
         frm_tranzisztor w;
         w.show();
-        QCOMPARE(w.windowTitle(), title(472));
+        QCOMPARE(w.windowTitle(), title(n));
         auto *hiba = part<QLabel>(w, u8("lbl_hiba"));
         QVERIFY(!hiba->isHidden());
         QVERIFY(hiba->text().contains(u8("f07.txt: hiányzik.")));
-        QVERIFY(hiba->text().contains(u8("f05.txt: 1 sor a 472 helyett.")));
+        QVERIFY(hiba->text().contains(u8("f05.txt: 1 sor a %1 helyett.").arg(n)));
         choose(w, u8("BC107"));
         QCOMPARE(lbl(w, 4)->text(), u8("Uce: 45 V"));
         QCOMPARE(lbl(w, 6)->text(), u8("Ic: "));
@@ -262,17 +279,18 @@ private Q_SLOTS:
             bytes += (seed >> 8) % 13 == 0 ? '\r' : c;
         }
         const int lines = int(textfile::splitLines(textfile::decode(bytes)).size());
-        QVERIFY(lines > 472 + 500);
+        const int n = int(shippedNames().size());
+        QVERIFY(lines > n + 500);
         env.writeFile(u8("Tranzisztor/f14.txt"), bytes);
         frm_tranzisztor w;
         w.show();
-        QCOMPARE(w.windowTitle(), title(472));
+        QCOMPARE(w.windowTitle(), title(n));
         auto *hiba = part<QLabel>(w, u8("lbl_hiba"));
         QVERIFY(!hiba->isHidden());
-        QCOMPARE(hiba->text(), u8("Hibás tranzisztor adatfájlok:\nf14.txt: %1 sor a 472 helyett.\n"
-                                  "A hiányzó adatok helyén üres mező áll.").arg(lines));
+        QCOMPARE(hiba->text(), u8("Hibás tranzisztor adatfájlok:\nf14.txt: %1 sor a %2 helyett.\n"
+                                  "A hiányzó adatok helyén üres mező áll.").arg(lines).arg(n));
         w.Cmd_Click(9);
-        QVERIFY(!w.model()->slots().empty() && w.model()->slots().back() < 472);
+        QVERIFY(!w.model()->slots().empty() && w.model()->slots().back() < n);
         choose(w, u8("BC107"));
         QCOMPARE(lbl(w, 12)->text(), u8("Jellemzők: Kisteljesítményű, Általános célra"));
     }
