@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Build the diode catalog and the technical dictionary from their tables.
 
-Input : tools/diodes.tsv  (UTF-8, "type<TAB>data" per line)
+Input : tools/diodes.tsv  (UTF-8, "type<TAB>data<TAB>source" per line)
         tools/dict.tsv    (UTF-8, "magyar<TAB>english<TAB>german" per line)
 Output: data/dioda.ini    (pairs of lines: type name, then data)
         data/műszaki.txt  ("magyar,english,german" per line)
@@ -11,6 +11,8 @@ Rows that cannot be shipped are dropped and listed on stderr: a character
 outside code page 1250, a wrong number of fields, an empty field, a comma in a
 dictionary term (the comma separates the terms), a carriage return. Exact
 duplicates are dropped; a diode type listed twice keeps its first row.
+The diode source column (the datasheet a row was checked against, may be
+empty) is for the editors only and is not written out.
 The output is deterministic; only the standard library is used.
 """
 
@@ -32,14 +34,18 @@ def read_rows(path, fields):
             yield n, [p.strip() for p in line.split("\t")]
 
 
-def problem_of(parts, fields, no_comma):
+def problem_of(parts, fields, no_comma, notes=0):
+    """notes: how many trailing fields are editors' notes, which may be empty
+    and are not shipped."""
     if len(parts) != fields:
         return "%d field(s) instead of %d" % (len(parts), fields)
-    for p in parts:
-        if not p:
-            return "empty field"
+    for i, p in enumerate(parts):
         if "\r" in p:
             return "carriage return in a field"
+        if i >= fields - notes:
+            continue
+        if not p:
+            return "empty field"
         if no_comma and "," in p:
             return "comma in a term: %r" % p
         try:
@@ -49,11 +55,11 @@ def problem_of(parts, fields, no_comma):
     return None
 
 
-def build(path, fields, no_comma, name, key_of):
+def build(path, fields, no_comma, name, key_of, notes=0):
     kept, seen_rows, seen_keys, dropped = [], set(), set(), []
     for n, parts in read_rows(path, fields):
-        why = problem_of(parts, fields, no_comma)
-        row = tuple(parts)
+        why = problem_of(parts, fields, no_comma, notes)
+        row = tuple(parts[:fields - notes])
         if why is None and row in seen_rows:
             why = "exact duplicate"
         elif why is None and key_of(row) in seen_keys:
@@ -82,7 +88,7 @@ def main():
     ap.add_argument("--out", default=os.path.join(root, "data"))
     args = ap.parse_args()
 
-    diodes, dropped_d = build(args.diodes, 2, False, "diodes.tsv", lambda r: r[0])
+    diodes, dropped_d = build(args.diodes, 3, False, "diodes.tsv", lambda r: r[0], notes=1)
     # A dictionary row is one entry: the same Hungarian word may have several
     # translations, so only exact duplicates go.
     words, dropped_w = build(args.dict, 3, True, "dict.tsv", lambda r: r)
