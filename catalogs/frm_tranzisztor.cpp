@@ -73,6 +73,13 @@ std::pair<QString, QString> frm_tranzisztor::structurePictures(const QString &st
     if (structure.compare(QLatin1String("pnp"), Qt::CaseInsensitive) == 0)
         return {appdir::file(QStringLiteral("\\Tranzisztor\\pnp.jpg")),
                 appdir::file(QStringLiteral("\\Tranzisztor\\pnp1.jpg"))};
+    // A field-effect transistor has its symbol only.
+    static const char *const kFet[][2] = {{"N-MOSFET", "nmos"}, {"P-MOSFET", "pmos"}, {"N-JFET", "njfet"},
+                                          {"P-JFET", "pjfet"}, {"N-MOSFET, 2 gate", "nmos2g"}};
+    for (const auto &f : kFet)
+        if (structure.compare(QLatin1String(f[0]), Qt::CaseInsensitive) == 0)
+            return {appdir::file(QStringLiteral("\\Tranzisztor\\") + QLatin1String(f[1]) + QStringLiteral(".jpg")),
+                    QString()};
     return {};
 }
 

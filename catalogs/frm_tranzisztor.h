@@ -27,7 +27,8 @@ public:
 
     static QString prefixCaption(int index);
     // The two structure pictures for a structure text ("npn", "pnp", any
-    // case); empty paths for any other structure.
+    // case), a field-effect transistor's symbol and an empty second path for
+    // "N-MOSFET" .. "N-MOSFET, 2 gate"; empty paths for any other structure.
     static std::pair<QString, QString> structurePictures(const QString &structure);
     const Transistor_LoadReport &loadReport() const { return m_report; }
     TransistorModel *model() const { return m_model; }

@@ -23,6 +23,8 @@ const QStringView kConstants[] = {
     QStringView(),
     u"Ge", u"Si",                                    // material 1, 2
     u"pnp", u"npn", u"p/n", u"n/p",                  // structure 1..4
+    u"N-MOSFET", u"P-MOSFET", u"N-JFET", u"P-JFET",  // field-effect 5..8
+    u"N-MOSFET, 2 gate",                             // 9
     // usage classes, in the order of kUsageCodes
     u"Nagyteljesítményű, Nagyfeszültségű, Általános célra",
     u"Nagyteljesítményű, Nagyfeszültségű, Nagyfrekvenciás",
@@ -52,7 +54,7 @@ const QStringView kConstants[] = {
 };
 constexpr uint8_t kFirstMaterial = 1;
 constexpr uint8_t kFirstStructure = 3;
-constexpr uint8_t kFirstUsage = 7;
+constexpr uint8_t kFirstUsage = 12;
 
 const QStringView kUsageCodes[] = {
     u"<A46", u"<A45", u"<246", u"<286", u"<295", u"<346", u"<395", u"<047", u"<06",
@@ -342,7 +344,7 @@ int indexLines(const char *p, qsizetype n, Transistor_Table::Column *c)
 }
 
 // Material and structure files hold one-character codes: only a line that is
-// exactly "1".."4" counts, and code page 1250 keeps those digits as they are,
+// exactly "1".."9" counts, and code page 1250 keeps those digits as they are,
 // so these files are read from their bytes without decoding or keeping them.
 int digitCodes(const char *p, qsizetype n, std::vector<uint8_t> *code, char last, uint8_t first)
 {
@@ -713,7 +715,7 @@ Transistor_LoadReport TransistorLoader::load(const Transistor_Source &source, Tr
         if (isDigitCodes(f)) {
             const char *p = file.bytes.constData();
             c.lines = f == 1 ? digitCodes(p, file.bytes.size(), &c.code, '2', kFirstMaterial)
-                             : digitCodes(p, file.bytes.size(), &c.code, '4', kFirstStructure);
+                             : digitCodes(p, file.bytes.size(), &c.code, '9', kFirstStructure);
             continue;
         }
         const size_t need = pos + size_t(decodedRoom(file.bytes.size()));
@@ -850,18 +852,49 @@ const DetailField kDetails[17] = {
     {"Ic: ", 7},      {"Hfe: ", 11},    {"Tj: ", 8},   {"Ftr: ", 9},       {"Gyár: ", 12}, {"Tok: ", 13},
     {"Jellemzők: ", 14}, {"Eu: ", 15}, {"USA: ", 16}, {"Oro: ", 17},      {"Jap: ", 18},
 };
+// A field-effect transistor keeps its ratings in the same fields under its
+// own electrode names; field 11 holds Rds(on) for a MOSFET, Idss otherwise.
+// Its Id and that figure trade places, as the wider label suits the longer text.
+const DetailField kFetDetails[5] = {{"Udg: ", 4}, {"Uds: ", 5}, {"Ugs: ", 6}, {"Idss: ", 11}, {"Id: ", 7}};
+constexpr int kFirstFetLabel = 3;
+
+const DetailField &detail(int label, Transistor_Kind kind)
+{
+    if (kind != Transistor_Kind::Bipolar && label >= kFirstFetLabel && label < kFirstFetLabel + 5) {
+        static const DetailField rds{"Rds(on): ", 11};
+        return label == 6 && kind == Transistor_Kind::Mosfet ? rds : kFetDetails[label - kFirstFetLabel];
+    }
+    return kDetails[label];
+}
 } // namespace
 
-int Transistor_DetailField(int label)
+Transistor_Kind Transistor_KindOf(QStringView structure)
 {
-    return label >= 0 && label < 17 ? kDetails[label].field : -1;
+    for (uint8_t c = kFirstStructure + 4; c < kFirstUsage; ++c) {
+        if (structure == kConstants[c])
+            return c <= kFirstStructure + 5 ? Transistor_Kind::Mosfet
+                   : c == kFirstUsage - 1  ? Transistor_Kind::DualGate
+                                           : Transistor_Kind::Jfet;
+    }
+    return Transistor_Kind::Bipolar;
+}
+
+int Transistor_DetailField(int label, Transistor_Kind kind)
+{
+    return label >= 0 && label < 17 ? detail(label, kind).field : -1;
 }
 
 std::array<QString, kTransistorDetails> Transistor_Details(const Transistor_Record &rec)
 {
     std::array<QString, kTransistorDetails> out;
-    for (int i = 0; i < 17; ++i)
-        out[size_t(i)] = QString::fromUtf8(kDetails[i].prefix) + rec.field[size_t(kDetails[i].field)];
+    const Transistor_Kind kind = Transistor_KindOf(rec.field[2]);
+    for (int i = 0; i < 17; ++i) {
+        const DetailField &d = detail(i, kind);
+        out[size_t(i)] = QString::fromUtf8(d.prefix) + rec.field[size_t(d.field)];
+    }
+    // The files spell the ohm out (code page 1250 has no Ω); the panel has room for the sign only.
+    if (kind == Transistor_Kind::Mosfet)
+        out[6].replace(QLatin1String("Ohm"), QString(QChar(0x03A9)));
     out[17] = QString::fromUtf8("Helyettesítő típusok:");
     return out;
 }

@@ -107,12 +107,20 @@ Transistor_LoadReport Load_Transistor_Data();
 // The program-wide transistor table.
 Transistor_Table &Transistor_Table_Instance();
 
+// Bipolar, or the kind of field-effect transistor a decoded structure text
+// names; the details panel names the ratings after the electrodes.
+enum class Transistor_Kind { Bipolar, Mosfet, Jfet, DualGate };
+Transistor_Kind Transistor_KindOf(QStringView structure);
+
 // The texts of the details panel, labels 0 to 17: type name, material,
 // "P: " and the power ... "Jap: " and field 18, "Helyettesítő típusok:".
+// A field-effect transistor shows "Udg: ", "Uds: ", "Ugs: ", then in label
+// 6 "Rds(on): " (MOSFET) or "Idss: " and in label 7 "Id: ", where a bipolar
+// one shows Ucb, Uce, Ueb, Ic and Hfe.
 constexpr int kTransistorDetails = 18;
 std::array<QString, kTransistorDetails> Transistor_Details(const Transistor_Record &rec);
-// The field each of the labels 0..16 shows.
-int Transistor_DetailField(int label);
+// The field each of the labels 0..16 shows for that kind of transistor.
+int Transistor_DetailField(int label, Transistor_Kind kind = Transistor_Kind::Bipolar);
 
 // The description of a usage class code, or the text unchanged.
 QString Decode_Usage_Class(const QString &code);

@@ -64,6 +64,14 @@ QVariant TransistorModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
         return header(section);
+    // The same columns hold a field-effect transistor's ratings.
+    static const char *const kFetNames[] = {"Udg max", "Uds max", "Ugs max", "Id max"};
+    if (orientation == Qt::Horizontal && role == Qt::ToolTipRole) {
+        if (section >= 4 && section <= 7)
+            return QString::fromUtf8("FET: ") + QString::fromLatin1(kFetNames[section - 4]);
+        if (section == 11)
+            return QString::fromUtf8("FET: Rds(on) (MOSFET), Idss");
+    }
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

@@ -22,8 +22,9 @@ QString expectedField(int f, const QStringList &lines, int slot)
     if (f == kMaterial)
         return l == u"1" ? QStringLiteral("Ge") : l == u"2" ? QStringLiteral("Si") : QString();
     if (f == kStructure) {
-        static const char *const kinds[] = {"pnp", "npn", "p/n", "n/p"};
-        return l.size() == 1 && l[0] >= u'1' && l[0] <= u'4' ? QString::fromLatin1(kinds[l[0].unicode() - '1'])
+        static const char *const kinds[] = {"pnp",    "npn",      "p/n",    "n/p",   "N-MOSFET",
+                                            "P-MOSFET", "N-JFET", "P-JFET", "N-MOSFET, 2 gate"};
+        return l.size() == 1 && l[0] >= u'1' && l[0] <= u'9' ? QString::fromLatin1(kinds[l[0].unicode() - '1'])
                                                            : QString();
     }
     if (f == kUsage)

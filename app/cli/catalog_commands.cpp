@@ -55,8 +55,9 @@ QString transistorLine(const Transistor_Record &rec)
     for (const QString &s : {rec.field[1], rec.field[2]})
         if (!s.isEmpty())
             parts << s;
+    const Transistor_Kind kind = Transistor_KindOf(rec.field[2]);
     for (int i = 2; i < 17; ++i)
-        if (!rec.field[size_t(Transistor_DetailField(i))].isEmpty())
+        if (!rec.field[size_t(Transistor_DetailField(i, kind))].isEmpty())
             parts << details[size_t(i)];
     return parts.join(kSeparator);
 }

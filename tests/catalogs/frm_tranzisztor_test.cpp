@@ -153,6 +153,22 @@ private Q_SLOTS:
         QCOMPARE(shown(img(w, "ImgStrukt(0)")), picture(u8("pnp.jpg")));
         QCOMPARE(shown(img(w, "ImgStrukt(1)")), picture(u8("pnp1.jpg")));
 
+        // A field-effect type names its ratings after its electrodes and shows its symbol only.
+        const struct { const char *type, *label[5], *symbol; } fets[] = {
+            {"IRFZ44N", {"Udg: ", "Uds: 55 V", "Ugs: ±20 V", "Rds(on): 17,5 mΩ", "Id: 49 A"}, "nmos.jpg"},
+            {"BF245A", {"Udg: 30 V", "Uds: 30 V", "Ugs: 30 V", "Idss: 2-6,5 mA", "Id: 25 mA"}, "njfet.jpg"},
+            {"BF998", {"Udg: ", "Uds: 12 V", "Ugs: ", "Idss: ", "Id: 30 mA"}, "nmos2g.jpg"}};
+        for (const auto &f : fets) {
+            choose(w, u8(f.type));
+            for (int i = 0; i < 5; ++i)
+                QCOMPARE(lbl(w, 3 + i)->text(), u8(f.label[i]));
+            QCOMPARE(shown(img(w, "ImgStrukt(0)")), picture(u8(f.symbol)));
+            QVERIFY(!img(w, "ImgStrukt(1)")->hasPicture());
+        }
+        choose(w, u8("BC107"));   // and back to the bipolar names
+        QCOMPARE(lbl(w, 3)->text(), u8("Ucb: 50 V"));
+        QCOMPARE(lbl(w, 7)->text(), u8("Hfe: 110-450"));
+
         QVERIFY(frm_tranzisztor::structurePictures(u8("NPN")).first.endsWith(u8("/Tranzisztor/npn.jpg")));
         QVERIFY(frm_tranzisztor::structurePictures(u8("PnP")).second.endsWith(u8("/Tranzisztor/pnp1.jpg")));
         for (const char *none : {"p/n", "n/p", "", "npn "})

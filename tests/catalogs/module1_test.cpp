@@ -81,7 +81,8 @@ TEST_P(FieldDecoding, EveryLineAsExpected)
 
 INSTANTIATE_TEST_SUITE_P(TransistorLoader, FieldDecoding, testing::Values(
     DecodeCase{"Material", 1, "1\r\n2\r\nSi\r\n3\r\n 1\r\n\r\n1 \r\n", {"Ge", "Si", "", "", "", "", ""}},
-    DecodeCase{"Structure", 2, "1\r\n2\r\n3\r\n4\r\nnpn\r\n\r\n5\r\n", {"pnp", "npn", "p/n", "n/p", "", "", ""}},
+    DecodeCase{"Structure", 2, "1\r\n2\r\n3\r\n4\r\nnpn\r\n\r\n5\r\n8\r\n9\r\n0\r\n10\r\n",
+               {"pnp", "npn", "p/n", "n/p", "", "", "N-MOSFET", "P-JFET", "N-MOSFET, 2 gate", "", ""}},
     DecodeCase{"Usage", 14, "<A46\r\n<a46\r\n<A46 \r\n<B\r\n<Bx\r\nHangfrekvenciás végfok\r\n\r\n<B3\r\n<06\r\n"
                             "<B0\r\n<286\r\n<F\r\n<\r\n<B00\r\n<A466\r\nA46\r\n<26 \r\n",
                {"Nagyteljesítményű, Nagyfeszültségű, Általános célra", "<a46", "<A46 ", "Ultra Nagy Frekvencia",
@@ -246,14 +247,16 @@ INSTANTIATE_TEST_SUITE_P(TransistorLoader, RecordCount, testing::Values(
 
 // Every package named in the shipped catalog has its picture, and a pinout
 // after the hyphen names each numbered lead of that picture once: E B C for
-// bipolar types, G D S for field-effect ones.
+// bipolar types, G D S for field-effect ones, G1 G2 D S for dual-gate ones.
 TEST(TransistorData, PackagesHavePicturesAndWholePinouts)
 {
     const std::map<QString, int> leads = {
         {u8("TO1"), 3},  {u8("TO3"), 3},   {u8("TO5"), 3},   {u8("TO18"), 3},  {u8("TO39"), 3},
         {u8("TO66"), 3}, {u8("TO72"), 4},  {u8("TO92"), 3},  {u8("TO126"), 3}, {u8("TO202"), 3},
         {u8("TO218"), 3}, {u8("TO220"), 3}, {u8("TO247"), 3}, {u8("TO3P"), 3},  {u8("SOT23"), 3},
-        {u8("SOT32"), 3}, {u8("SOT89"), 3}, {u8("SOT223"), 4}, {u8("SOT323"), 3}, {u8("SOT93"), 3}};
+        {u8("SOT32"), 3}, {u8("SOT89"), 3}, {u8("SOT223"), 4}, {u8("SOT323"), 3}, {u8("SOT93"), 3},
+        {u8("TO220F"), 3}, {u8("TO262"), 3}, {u8("DPAK"), 3}, {u8("D2PAK"), 3}, {u8("IPAK"), 3},
+        {u8("SO8"), 8},   {u8("SOT143"), 4}};
     const QString dir = QStringLiteral(KONDRIX_SOURCE_DATA "/Tranzisztor/");
     for (const auto &[package, n] : leads)   // the table covers the pictures drawn
         EXPECT_TRUE(QFileInfo::exists(dir + u8("Tokpic/") + package + u8(".jpg"))) << qPrintable(package);
@@ -278,18 +281,29 @@ TEST(TransistorData, PackagesHavePicturesAndWholePinouts)
             continue;
         ++withPinout;
         const QString pins = field.section(QLatin1Char('-'), 1);
-        EXPECT_EQ(pins.size(), leads.at(package)) << qPrintable(type) << " " << qPrintable(field);
+        QStringList lead;
+        for (const QRegularExpressionMatch &m : QRegularExpression(u8("G[12]|.")).globalMatch(pins))
+            lead << m.captured();
+        EXPECT_EQ(lead.size(), leads.at(package)) << qPrintable(type) << " " << qPrintable(field);
         const bool bipolar = QRegularExpression(u8("^[EBC]+$")).match(pins).hasMatch();
         const bool fet = QRegularExpression(u8("^[GDS]+$")).match(pins).hasMatch();
-        EXPECT_TRUE(bipolar || fet) << qPrintable(type) << " " << qPrintable(field);
-        // Each electrode once; only the SOT-223 tab repeats lead 2.
-        for (QChar c : pins)
-            EXPECT_EQ(pins.count(c), package == u8("SOT223") && c == pins[1] ? 2 : 1) << qPrintable(field);
+        const bool dualGate = QRegularExpression(u8("^(G1|G2|D|S)+$")).match(pins).hasMatch();
+        EXPECT_TRUE(bipolar || fet || dualGate) << qPrintable(type) << " " << qPrintable(field);
+        // Each electrode once; the SOT-223 tab repeats lead 2, an SO-8 MOSFET
+        // has three source and four drain leads.
+        if (package == u8("SO8")) {
+            EXPECT_EQ(pins, u8("SSSGDDDD")) << qPrintable(type);
+            continue;
+        }
+        for (const QString &e : lead)
+            EXPECT_EQ(lead.count(e), package == u8("SOT223") && e == lead[1] ? 2 : 1) << qPrintable(field);
     }
     EXPECT_GT(withPinout, 200);
     const std::pair<const char *, const char *> known[] = {
         {"BC547", "TO92-CBE"}, {"2N3904", "TO92-EBC"}, {"BD139", "SOT32-ECB"}, {"TIP31C", "TO220-BCE"},
-        {"2N3055", "TO3-BEC"}, {"BC847", "SOT23-BEC"}, {"BC107", "TO18-EBC"}, {"2SC1815", "TO92-ECB"}};
+        {"2N3055", "TO3-BEC"}, {"BC847", "SOT23-BEC"}, {"BC107", "TO18-EBC"}, {"2SC1815", "TO92-ECB"},
+        {"2N7000", "TO92-SGD"}, {"BS170", "TO92-DGS"}, {"2N7002", "SOT23-GSD"}, {"IRFZ44N", "TO220-GDS"},
+        {"BF245A", "TO92-DSG"}, {"BF998", "SOT143-SDG2G1"}};
     for (const auto &[type, field] : known) {
         const std::vector<int> slots = find(t, u8(type));
         ASSERT_FALSE(slots.empty()) << type;

@@ -59,6 +59,11 @@ TEST(CliCatalogs, LinesShowTheDetailsPanelTexts)
     // Public ratings of the BC547: 50 V collector-base, 45 V collector-emitter, 100 mA.
     EXPECT_TRUE(t.first().startsWith(QStringLiteral("BC547B | Si | npn | P: 500 mW | Ucb: 50 V | Uce: 45 V")));
     EXPECT_TRUE(t.first().contains(QStringLiteral(" | Ic: 100 mA | ")));
+    const QStringList fet = outLines(runCli(args("transistor IRFZ44NS")));
+    ASSERT_EQ(fet.size(), 1);
+    EXPECT_TRUE(fet.first().startsWith(
+        QString::fromUtf8("IRFZ44NS | Si | N-MOSFET | P: 94 W | Uds: 55 V | Ugs: ±20 V | Rds(on): 17,5 mΩ | Id: 49 A")))
+        << qPrintable(fet.first());
 
     EXPECT_TRUE(outLines(runCli(args("dict kondenzátor")))
                     .contains(QStringLiteral("kondenzátor | capacitor | Kondensator")));

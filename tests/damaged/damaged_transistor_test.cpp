@@ -121,8 +121,10 @@ private Q_SLOTS:
     void pictures_data()
     {
         addDamageColumns();
-        for (const char *f : {"npn.jpg", "npn1.jpg", "pnp.jpg", "pnp1.jpg"})
-            addDamageRows(u8("Tranzisztor/") + u8(f), damage::forBinary());
+        const QStringList structures =
+            QDir(QStringLiteral(KONDRIX_SOURCE_DATA "/Tranzisztor")).entryList({u8("*.jpg")}, QDir::Files);
+        for (const QString &f : structures)
+            addDamageRows(u8("Tranzisztor/") + f, damage::forBinary());
         const QStringList packages =
             QDir(QStringLiteral(KONDRIX_SOURCE_DATA "/Tranzisztor/Tokpic")).entryList({u8("*.jpg")}, QDir::Files);
         for (const QString &p : packages)
@@ -143,7 +145,9 @@ private Q_SLOTS:
         QString name;
         for (int s = 0; s <= t.size() && name.isEmpty(); ++s) {
             const QString field = structure ? t.record(s).field[2] : t.record(s).field[13];
-            if (structure ? base.startsWith(field, Qt::CaseInsensitive) && !field.isEmpty()
+            const auto pictures = frm_tranzisztor::structurePictures(field);
+            const QString own = u8("/") + base + u8(".jpg");
+            if (structure ? pictures.first.endsWith(own) || pictures.second.endsWith(own)
                           : field.section(QLatin1Char('-'), 0, 0) == base)
                 name = t.record(s).field[0];
         }

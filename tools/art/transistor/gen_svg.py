@@ -882,6 +882,168 @@ def to66():
 
 
 
+# ------------------------------------------- more power and SMD packages ---
+def to220f():
+    # fully moulded TO-220: the plastic covers the tab, the hole goes through it
+    outline = chamfer_rect(-5.1, 5.1, 0, 15.8, 0.8, 0.2)
+    sc = plastic_hole_package(outline, 4.6, (12.5, 1.6),
+                              (2.54, 0.8, 1.45, 2.6, 8.5, -2.6), NUMS)
+    return land_page(sc, "TO-220F (FullPak)")
+
+
+def to262():
+    # TO-220 body and leads, the metal back ends at the top of the body
+    sc = Scene(Camera(24, 20))
+    xs = [-2.54, 0, 2.54]
+    flat_leads(sc, xs, 0.2, -11.0, -2.6, 0.8, 0.55, (1.45, 2.6))
+    sc.box(-5.0, 5.0, 0, 9.0, -4.5, 0, PLASTIC, 0.15)
+    sc.slab(chamfer_rect(-5.0, 5.0, 9.0, 10.3, 0.5), -4.5, -4.5 + 1.3, METAL, 0.5)
+    lead_labels(sc, xs, -11.0, -2.6, NUMS)
+    return land_page(sc, "TO-262 (I\u00b2PAK)")
+
+
+def ipak():
+    sc = Scene(Camera(24, 20))
+    xs = [-2.29, 0, 2.29]
+    flat_leads(sc, xs, 0.2, -9.0, -1.15, 0.75, 0.5, (1.1, 1.8))
+    sc.box(-3.3, 3.3, 0, 6.1, -2.3, 0, PLASTIC, 0.15)
+    sc.slab(chamfer_rect(-2.7, 2.7, 6.1, 7.1, 0.4), -2.3, -2.3 + 0.5, METAL, 0.5)
+    lead_labels(sc, xs, -9.0, -1.15, NUMS)
+    return land_page(sc, "IPAK (TO-251)")
+
+
+def dpak_scene(bl, bw, bh, tab_w, tab_reach, pitch, lead_w, reach):
+    """Surface-mount power package lying flat: the tab (lead 2) behind,
+    leads 1 and 3 in front, the middle lead cut short."""
+    sc = Scene(Camera(24, 56))
+    zf = bw / 2
+    tab = [(-tab_w / 2, -zf + 0.3), (tab_w / 2, -zf + 0.3), (tab_w / 2, -zf - tab_reach),
+           (-tab_w / 2, -zf - tab_reach)]
+    sc.prism([(x, 0.0, z) for x, z in tab], (0, 0.5, 0), TIN, 0.4)
+    sc.box(-bl / 2, bl / 2, 0.0, bh, -zf, zf, PLASTIC, 0.12)
+    for x in (-pitch, pitch):
+        gullwing(sc, x, lead_w, zf, zf + reach, bh * 0.45, 0.5, reach * 0.45, 1)
+    sc.box(-lead_w / 2, lead_w / 2, bh * 0.45, bh * 0.45 + 0.5, zf, zf + 0.7, TIN, 0.4)
+    for x, lab in ((-pitch, "1"), (pitch, "3")):
+        sc.text((x, 0, zf + reach), lab, dy=28, size=22, group="front")
+    sc.text((0, 0.5, -zf - tab_reach), "2", dy=-12, size=22)
+    return sc
+
+
+def dpak():
+    sc = dpak_scene(6.6, 6.1, 2.3, 5.3, 1.0, 2.29, 0.75, 2.6)
+    return land_page(sc, "DPAK (TO-252)", notes=[(240, 258, "2 = a h\u0171t\u0151f\u00fcl", 14, "middle")],
+                     region=(60, 24, 360, 176))
+
+
+def d2pak():
+    sc = dpak_scene(10.0, 9.0, 4.4, 8.0, 1.4, 2.54, 0.8, 3.2)
+    return land_page(sc, "D\u00b2PAK (TO-263)", notes=[(240, 258, "2 = a h\u0171t\u0151f\u00fcl", 14, "middle")],
+                     region=(60, 24, 360, 176))
+
+
+def so8():
+    sc = Scene(Camera(24, 58))
+    bl, bw, bh = 4.9, 3.9, 1.5
+    zf = bw / 2
+    xs = [-1.905, -0.635, 0.635, 1.905]
+    for x in xs:
+        gullwing(sc, x, 0.42, -zf + 0.1, -zf - 1.0, bh * 0.45, 0.2, 0.5, -1)
+    sc.box(-bl / 2, bl / 2, 0.1, bh, -zf, zf, PLASTIC, 0.12)
+    for x in xs:
+        gullwing(sc, x, 0.42, zf, zf + 1.0, bh * 0.45, 0.2, 0.5, 1)
+    for x, lab in zip(xs, "1234"):
+        sc.text((x, 0, zf + 1.0), lab, dy=28, size=20, group="front")
+    for x, lab in zip(xs, "8765"):
+        sc.text((x, 0.2, -zf - 1.0), lab, dy=-12, size=20)
+    a = sc.render((40, 30, 400, 200))
+    w, h = LAND
+    return page(w, h, [a], "SO-8")
+
+
+def sot143():
+    # the SOT-23 body with a fourth lead: 1 (wider) and 2 in front, 3 and 4 behind
+    sc = Scene(Camera(24, 58))
+    bl, bwz, bh, so = 2.9, 1.3, 1.0, 0.1
+    zf = bwz / 2
+    for x in (-0.95, 0.95):
+        gullwing(sc, x, 0.42, -zf + 0.1, -zf - 0.75, bh * 0.45, 0.13, 0.38, -1)
+    sc.box(-bl / 2, bl / 2, so, bh, -zf, zf, PLASTIC, 0.12)
+    gullwing(sc, -0.8, 0.8, zf, zf + 0.75, bh * 0.45, 0.13, 0.38, 1)
+    gullwing(sc, 0.95, 0.42, zf, zf + 0.75, bh * 0.45, 0.13, 0.38, 1)
+    sc.text((-0.8, 0, zf + 0.75), "1", dy=28, size=22, group="front")
+    sc.text((0.95, 0, zf + 0.75), "2", dy=28, size=22, group="front")
+    sc.text((0.95, 0.13, -zf - 0.75), "3", dy=-12, size=22)
+    sc.text((-0.95, 0.13, -zf - 0.75), "4", dy=-12, size=22)
+    a = sc.render((40, 44, 240, 136))
+    top = [(-0.8, 1, 0.8, 0.55, "1"), (0.95, 1, 0.42, 0.55, "2"),
+           (0.95, -1, 0.42, 0.55, "3"), (-0.95, -1, 0.42, 0.55, "4")]
+    tv = smd_top_view(2.9, 1.3, top)
+    b = tv.render((80, 272, 160, 76))
+    w, h = PORT
+    return page(w, h, [a, b], "SOT-143", notes=[(w // 2, 238, "fel\u00fcln\u00e9zet", 13, "middle")])
+
+
+# ----------------------------------------------- field-effect symbols ---
+def fet_svg(kind, p_channel):
+    """kind: "mos" (enhancement), "jfet" or "dual" (depletion, two gates)."""
+    s = 240
+    col = "#111111"
+    cx, cy, r = 128, 120, 74
+    ch_x = 124                       # channel bar
+    parts = ['<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">' % (s, s, s, s),
+             '<rect width="%d" height="%d" fill="#ffffff"/>' % (s, s),
+             '<g fill="none" stroke="%s" stroke-width="5" stroke-linecap="round" stroke-linejoin="round">' % col,
+             '<circle cx="%d" cy="%d" r="%d" fill="#f3f6fa"/>' % (cx, cy, r)]
+    yd, ys = cy - 34, cy + 34        # drain and source rows on the channel
+    if kind == "jfet":
+        parts.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke-width="9" stroke-linecap="butt"/>'
+                     % (ch_x, cy - 46, ch_x, cy + 46))
+        parts.append('<line x1="18" y1="%d" x2="%d" y2="%d"/>' % (ys, ch_x - 4, ys))
+    else:
+        if kind == "mos":
+            for y0 in (cy - 46, cy - 8, cy + 24):
+                parts.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke-width="8" stroke-linecap="butt"/>'
+                             % (ch_x, y0, ch_x, y0 + 22))
+        else:
+            parts.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke-width="8" stroke-linecap="butt"/>'
+                         % (ch_x, cy - 46, ch_x, cy + 46))
+        gx = ch_x - 16
+        if kind == "dual":
+            parts.append('<line x1="%d" y1="%d" x2="%d" y2="%d"/>' % (gx, cy - 46, gx, cy - 8))
+            parts.append('<line x1="%d" y1="%d" x2="%d" y2="%d"/>' % (gx - 14, cy + 8, gx - 14, cy + 46))
+            parts.append('<polyline points="18,%d %d,%d %d,%d"/>' % (cy - 60, gx, cy - 60, gx, cy - 46))
+            parts.append('<line x1="18" y1="%d" x2="%d" y2="%d"/>' % (cy + 46, gx - 14, cy + 46))
+        else:
+            parts.append('<line x1="%d" y1="%d" x2="%d" y2="%d"/>' % (gx, cy - 40, gx, cy + 40))
+            parts.append('<line x1="18" y1="%d" x2="%d" y2="%d"/>' % (cy + 40, gx, cy + 40))
+        parts.append('<polyline points="%d,%d %d,%d %d,%d"/>' % (ch_x, cy, 162, cy, 162, ys))
+    # drain up, source down
+    parts.append('<polyline points="%d,%d %d,%d %d,%d"/>' % (ch_x, yd, 162, yd, 162, 16))
+    parts.append('<polyline points="%d,%d %d,%d %d,%d"/>' % (ch_x, ys, 162, ys, 162, 224))
+    parts.append('</g>')
+    # the arrow: on the bulk line (MOSFET) or on the gate (JFET); N points in
+    if kind == "jfet":
+        y, x_in, x_out = ys, ch_x - 6, ch_x - 40
+    else:
+        y, x_in, x_out = cy, ch_x + 6, ch_x + 36
+    tip, tail = (x_in, x_out) if not p_channel else (x_out, x_in)
+    d = 1 if tip > tail else -1
+    parts.append('<polygon points="%d,%d %d,%d %d,%d" fill="%s" stroke="%s" stroke-width="2" '
+                 'stroke-linejoin="round"/>' % (tip, y, tip - d * 20, y - 10, tip - d * 20, y + 10, col, col))
+    t = ('<text x="%d" y="%d" font-family="%s" font-size="%d" font-weight="bold" fill="#16181c" '
+         'text-anchor="middle">%s</text>')
+    if kind == "dual":
+        parts.append(t % (34, cy - 68, FONT, 28, "G2"))
+        parts.append(t % (34, cy + 38, FONT, 28, "G1"))
+    else:
+        parts.append(t % (34, (ys if kind == "jfet" else cy + 40) - 12, FONT, 34, "G"))
+    parts.append(t % (194, 44, FONT, 34, "D"))
+    parts.append(t % (194, 222, FONT, 34, "S"))
+    parts.append('</svg>\n')
+    return "\n".join(parts)
+
+
 # ------------------------------------------------ symbols / structure ---
 def sym_svg(pnp):
     s = 240
@@ -1004,6 +1166,8 @@ PACKAGES = {
     "TO218": to218, "TO220": to220, "TO247": to247, "TO3P": to3p,
     "SOT23": sot23, "SOT32": lambda: to126("SOT-32"), "SOT89": sot89,
     "SOT223": sot223, "SOT323": sot323, "SOT93": sot93,
+    "TO220F": to220f, "TO262": to262, "IPAK": ipak, "DPAK": dpak, "D2PAK": d2pak,
+    "SO8": so8, "SOT143": sot143,
 }
 
 
@@ -1012,6 +1176,9 @@ def main():
     os.makedirs(out, exist_ok=True)
     files = {"npn.svg": sym_svg(False), "pnp.svg": sym_svg(True),
              "npn1.svg": layers_svg(False), "pnp1.svg": layers_svg(True),
+             "nmos.svg": fet_svg("mos", False), "pmos.svg": fet_svg("mos", True),
+             "njfet.svg": fet_svg("jfet", False), "pjfet.svg": fet_svg("jfet", True),
+             "nmos2g.svg": fet_svg("dual", False),
              "logo.svg": logo_svg(), "zoom_cursor.svg": cursor_svg()}
     for name, fn in PACKAGES.items():
         files["tok_%s.svg" % name] = fn()

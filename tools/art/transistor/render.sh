@@ -21,15 +21,15 @@ jpg() { # svg out w h
         -sampling-factor 4:2:0 -quality 85 "$2"
 }
 
-for n in npn pnp npn1 pnp1; do
+for n in npn pnp npn1 pnp1 nmos pmos njfet pjfet nmos2g; do
     jpg "$SVG/$n.svg" "$DST/$n.jpg" 240 240
 done
 
 for n in TO1 TO3 TO66 TO126 TO202 TO218 TO220 TO247 TO3P \
-         SOT32 SOT89 SOT223 SOT323 SOT93; do
+         SOT32 SOT89 SOT223 SOT323 SOT93 TO220F TO262 IPAK DPAK D2PAK SO8; do
     jpg "$SVG/tok_$n.svg" "$DST/Tokpic/$n.jpg" 480 320
 done
-for n in TO5 TO18 TO39 TO72 TO92 SOT23; do
+for n in TO5 TO18 TO39 TO72 TO92 SOT23 SOT143; do
     jpg "$SVG/tok_$n.svg" "$DST/Tokpic/$n.jpg" 320 420
 done
 
