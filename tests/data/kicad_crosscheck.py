@@ -214,8 +214,9 @@ def matcher(names):
         if k in upper:
             return [upper[k]]
         if "XX" in k or re.search(r"\dX[A-Z]*$", k):
-            rx = re.compile(re.sub(r"X+", lambda m: ".+" if len(m.group(0)) > 1 else ".",
-                                   re.escape(k).replace("\\", "")) + "$")
+            # A family symbol ("BZX84Cxx", "1N630xA") stands for any member.
+            pattern = re.sub(r"XX+", ".+", re.escape(k))
+            rx = re.compile(re.sub(r"(?<=\d)X(?=[A-Z]*$)", ".", pattern) + "$")
             return [upper[u] for u in upper if rx.match(u)][:1]
         for strip in ("PBF", "G", "-E3"):
             if k.endswith(strip) and k[: -len(strip)] in upper and len(k) > len(strip) + 3:
@@ -224,8 +225,9 @@ def matcher(names):
             graded = [upper[k + g] for g in "ABC" if k + g in upper]
             if graded:
                 return graded[:1]
-        if "_" in k:
-            return find(k.rsplit("_", 1)[-1], grade_suffix)
+        if "_" in k:  # maker prefix ("Central_Semi_CMKD4448") or package suffix ("SD05_SOD323")
+            parts = k.split("_")
+            return [upper[p] for p in (parts[-1], parts[0]) if p in upper][:1]
         return []
     return find
 
