@@ -91,8 +91,7 @@ def load_library(path):
         desc = props.get("ki_description") or props.get("Description", "")
         # A derived symbol without its own text would lend it its parent's ratings.
         rated = desc if own_desc[name] else ""
-        out[name] = {"desc": desc, "rated": rated, "fp": props.get("Footprint", ""), "pins": pins,
-                     "keys": props.get("ki_keywords", "")}
+        out[name] = {"desc": desc, "rated": rated, "fp": props.get("Footprint", ""), "pins": pins}
     return out
 
 
@@ -382,7 +381,11 @@ def main():
         print("SKIP: KiCad symbol library not installed (Debian package kicad-symbols): "
               + ", ".join(missing))
         return SKIP
-    kicad = {lib: load_library(p) for lib, p in paths.items()}
+    try:
+        kicad = {lib: load_library(p) for lib, p in paths.items()}
+    except (ValueError, StopIteration, IndexError) as e:
+        print(f"FAIL: cannot read the KiCad symbol library: {e!r}")
+        return 1
     tools = os.path.join(root, "tools")
     exceptions = load_exceptions(os.path.join(tools, "kicad_exceptions.tsv"))
     problems, tstats, dstats = [], [], []
