@@ -5,6 +5,11 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+// Where an install puts the data, seen from the executable's folder.
+#ifndef KONDRIX_DATA_FROM_EXE
+#define KONDRIX_DATA_FROM_EXE ""
+#endif
+
 namespace appdir {
 namespace {
 QString &overridePath()
@@ -31,13 +36,36 @@ QString matchEntry(const QDir &dir, const QString &name)
 }
 } // namespace
 
+bool holdsData(const QString &dir)
+{
+    // The help page: shipped with the data, and not among the files a user
+    // keeps in the XDG folder for records of their own.
+    return !dir.isEmpty() && fileExists(resolve(dir, QStringLiteral("\\help.htm")));
+}
+
+QString locate(const QString &exeDir, const QString &installedDataDir, const QStringList &dataDirs)
+{
+    QStringList candidates{exeDir};
+    if (!installedDataDir.isEmpty())
+        candidates << QDir::cleanPath(exeDir + QLatin1Char('/') + installedDataDir);
+    for (const QString &d : dataDirs)
+        candidates << d + QStringLiteral("/kondrix");
+    for (const QString &c : std::as_const(candidates))
+        if (holdsData(c))
+            return c;
+    return exeDir;
+}
+
 QString path()
 {
     if (!overridePath().isEmpty())
         return overridePath();
-    if (QCoreApplication::instance())
-        return QCoreApplication::applicationDirPath();
-    return QDir::currentPath();
+    if (!QCoreApplication::instance())
+        return QDir::currentPath();
+    static const QString found =
+        locate(QCoreApplication::applicationDirPath(), QStringLiteral(KONDRIX_DATA_FROM_EXE),
+               QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation));
+    return found;
 }
 
 void setPath(const QString &dir)
