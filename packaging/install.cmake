@@ -14,16 +14,21 @@ set(KONDRIX_INSTALL_DIR lib/kondrix)
 set(KONDRIX_DATA_INSTALL_DIR ${CMAKE_INSTALL_DATAROOTDIR}/kondrix)
 
 # Addresses the project cannot stand behind until it has a public home: set
-# them once here and every file that names them follows.
+# them once here and every file that names them follows, the About window too.
 set(KONDRIX_HOMEPAGE "https://kondrix.example.org/" CACHE STRING
-    "Project home page (metainfo, package, copyright file)")
+    "Project home page (metainfo, package, copyright file, About window)")
 set(KONDRIX_SCREENSHOT_URL "https://kondrix.example.org/docs/main-window.png" CACHE STRING
     "Address of docs/main-window.png for software centres (metainfo)")
 set(KONDRIX_MAINTAINER "Kondrix developers <kondrix@example.org>" CACHE STRING
-    "Package maintainer, \"Name <e-mail>\" (package, changelog, copyright file)")
+    "Package maintainer, \"Name <e-mail>\" (package, changelog, copyright file; the e-mail in the About window)")
 
+string(REGEX REPLACE "^.*<(.*)>.*$" "\\1" _email "${KONDRIX_MAINTAINER}")
 file(RELATIVE_PATH _data_from_exe "/prefix/${KONDRIX_INSTALL_DIR}" "/prefix/${KONDRIX_DATA_INSTALL_DIR}")
-target_compile_definitions(kondrix_logic PRIVATE KONDRIX_DATA_FROM_EXE="${_data_from_exe}")
+# On the one source each that needs them, so a change rebuilds only that.
+set_source_files_properties(ui/about.cpp PROPERTIES COMPILE_DEFINITIONS
+  "KONDRIX_HOMEPAGE=\"${KONDRIX_HOMEPAGE}\";KONDRIX_CONTACT_EMAIL=\"${_email}\"")
+set_source_files_properties(core/appdir.cpp PROPERTIES COMPILE_DEFINITIONS
+  "KONDRIX_DATA_FROM_EXE=\"${_data_from_exe}\"")
 
 install(TARGETS kondrix kondrix-cli RUNTIME DESTINATION ${KONDRIX_INSTALL_DIR})
 install(DIRECTORY data/ DESTINATION ${KONDRIX_DATA_INSTALL_DIR})

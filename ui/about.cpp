@@ -31,14 +31,16 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, double
 }
 } // namespace
 
+// KONDRIX_CONTACT_EMAIL and KONDRIX_HOMEPAGE: the packager's addresses,
+// set by the build (packaging/install.cmake).
 QString About::authorEmail()
 {
-    return QStringLiteral("kondrix@kondrix.hu");
+    return QStringLiteral(KONDRIX_CONTACT_EMAIL);
 }
 
 QString About::authorWebPage()
 {
-    return QStringLiteral("https://www.kondrix.hu/");
+    return QStringLiteral(KONDRIX_HOMEPAGE);
 }
 
 About::About(QWidget *owner) : QDialog(owner)
