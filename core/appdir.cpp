@@ -36,23 +36,41 @@ QString matchEntry(const QDir &dir, const QString &name)
 }
 } // namespace
 
+namespace {
+// A folder of the data has at least one of entries. The program's own folder
+// counts with any of the data beside it, damaged or partial copies too; an XDG
+// folder only with what is never among a user's own records there.
+bool hasAny(const QString &dir, std::initializer_list<const char *> entries)
+{
+    for (const char *e : entries)
+        if (QFileInfo::exists(resolve(dir, QLatin1Char('\\') + QString::fromUtf8(e))))
+            return true;
+    return false;
+}
+
 bool holdsData(const QString &dir)
 {
-    // The help page: shipped with the data, and not among the files a user
-    // keeps in the XDG folder for records of their own.
-    return !dir.isEmpty() && fileExists(resolve(dir, QStringLiteral("\\help.htm")));
+    return hasAny(dir, {"help.htm", "trafo.ini", "Wav", "dioda.ini", "műszaki.txt", "SMD", "Tranzisztor"});
 }
+
+bool holdsShippedData(const QString &dir)
+{
+    return hasAny(dir, {"help.htm", "trafo.ini", "Wav"});
+}
+} // namespace
 
 QString locate(const QString &exeDir, const QString &installedDataDir, const QStringList &dataDirs)
 {
-    QStringList candidates{exeDir};
-    if (!installedDataDir.isEmpty())
-        candidates << QDir::cleanPath(exeDir + QLatin1Char('/') + installedDataDir);
+    if (holdsData(exeDir))
+        return exeDir;
+    if (!installedDataDir.isEmpty()) {
+        const QString installed = QDir::cleanPath(exeDir + QLatin1Char('/') + installedDataDir);
+        if (holdsData(installed))
+            return installed;
+    }
     for (const QString &d : dataDirs)
-        candidates << d + QStringLiteral("/kondrix");
-    for (const QString &c : std::as_const(candidates))
-        if (holdsData(c))
-            return c;
+        if (holdsShippedData(d + QStringLiteral("/kondrix")))
+            return d + QStringLiteral("/kondrix");
     return exeDir;
 }
 

@@ -13,11 +13,11 @@ void setPath(const QString &dir);   // tests; an empty text restores the default
 
 // The folders that may hold the data, in order: the executable's own folder
 // (a build tree or a portable copy), the data folder of the installation the
-// executable belongs to (PREFIX/share/kondrix beside PREFIX/lib/kondrix), then
-// "kondrix" in each XDG data directory. The first that holds the data wins;
-// with none, the executable's folder, whose missing files the tools report.
+// executable belongs to (installedDataDir relative to exeDir: share/kondrix
+// beside lib/kondrix), then "kondrix" in each XDG data directory. The first
+// that holds the data wins; with none, the executable's folder, whose missing
+// files the tools report.
 QString locate(const QString &exeDir, const QString &installedDataDir, const QStringList &dataDirs);
-bool holdsData(const QString &dir);
 
 // Maps a backslash-separated relative name onto a path under the application
 // directory. When the exact path does not exist, a case-insensitive match,

@@ -30,7 +30,28 @@ set_source_files_properties(ui/about.cpp PROPERTIES COMPILE_DEFINITIONS
 set_source_files_properties(core/appdir.cpp PROPERTIES COMPILE_DEFINITIONS
   "KONDRIX_DATA_FROM_EXE=\"${_data_from_exe}\"")
 
+# The installed programs are hardened as Debian builds its packages: checked
+# buffer functions where the optimiser allows them, and every symbol bound at
+# start so the relocations can be made read-only.
+if(NOT KONDRIX_SANITIZE)
+  foreach(_t kondrix_logic kondrix_ui kondrix kondrix-cli)
+    target_compile_definitions(${_t} PRIVATE $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:_FORTIFY_SOURCE=2>)
+  endforeach()
+  target_link_options(kondrix PRIVATE -Wl,-z,relro,-z,now)
+  target_link_options(kondrix-cli PRIVATE -Wl,-z,relro,-z,now)
+endif()
+
 install(TARGETS kondrix kondrix-cli RUNTIME DESTINATION ${KONDRIX_INSTALL_DIR})
+# A stripped install (the package's) also loses the compiler's notes, as
+# Debian strips its own packages.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    foreach(_exe kondrix kondrix-cli)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${KONDRIX_INSTALL_DIR}/\${_exe}\" COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()
+  endif()
+")
 install(DIRECTORY data/ DESTINATION ${KONDRIX_DATA_INSTALL_DIR})
 foreach(_exe kondrix kondrix-cli)
   install(CODE "

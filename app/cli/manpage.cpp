@@ -34,6 +34,20 @@ const QHash<QString, QString> &englishSummaries()
         {QStringLiteral("diode"), QStringLiteral("Diode catalog (1N40)")},
         {QStringLiteral("smdcode"), QStringLiteral("Marking code of an active SMD part, with the data of its base type (1A)")},
         {QStringLiteral("dict"), QStringLiteral("Technical dictionary, Hungarian, English and German (kondenzátor)")},
+        {QStringLiteral("eseries"), QStringLiteral("Standard values: one to three resistors in series, in parallel or mixed "
+                                                   "for the wanted value (4k1)")},
+        {QStringLiteral("ratio"), QStringLiteral("Divider resistor pair for an output voltage; without a size, "
+                                                 "1 kΩ to 1 MΩ in total")},
+        {QStringLiteral("led"), QStringLiteral("LED series resistor: exact and standard value, current, dissipation, rating")},
+        {QStringLiteral("555"), QStringLiteral("555 timer: astable, monostable, and parts for a frequency and duty cycle")},
+        {QStringLiteral("regulator"), QStringLiteral("LM317/LM337 regulator: output voltage, resistor pair, dissipation")},
+        {QStringLiteral("rc"), QStringLiteral("RC network: time constant and cut-off frequency, the third from two "
+                                              "(--r 1k --c 100n)")},
+        {QStringLiteral("reactance"), QStringLiteral("Capacitive and inductive reactance, the third from two (--f 1k --c 100n)")},
+        {QStringLiteral("coil"), QStringLiteral("Single-layer air-core coil (Wheeler): inductance or turns, "
+                                                "and whether the wire fits")},
+        {QStringLiteral("wire"), QStringLiteral("Wire: AWG, diameter, cross-section, copper resistance per metre, "
+                                                "current rating")},
     };
     return s;
 }

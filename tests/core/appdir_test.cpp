@@ -80,10 +80,12 @@ TEST(AppDir, DataIsFoundBesideTheProgramThenInItsInstallationThenInXdgFolders)
 {
     QTemporaryDir root;
     const QString r = root.path();
-    // Records of the user's own (no help page) do not make a data folder.
+    // A user's own records in an XDG folder are not the program's data; a
+    // copy with part of the data beside the program is (it reports the rest).
     touch(r + "/home/kondrix/dioda.ini");
+    touch(r + "/home/kondrix/SMD/!smd.txt");
     touch(r + "/usr/share/kondrix/help.htm");
-    touch(r + "/portable/help.htm");
+    touch(r + "/portable/dioda.ini");
     touch(r + "/opt/share/kondrix/help.htm");
     QDir().mkpath(r + "/opt/lib/kondrix");
     QDir().mkpath(r + "/usr/lib/kondrix");
