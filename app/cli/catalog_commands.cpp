@@ -75,11 +75,16 @@ QJsonObject transistorJson(const Transistor_Record &rec)
 }
 
 // Loads the transistor catalog; false with the reason when it holds nothing.
-bool loadTransistors(QString *problem)
+// A damaged catalog that still holds records adds the window's message to
+// warnings.
+bool loadTransistors(QString *problem, QStringList *warnings)
 {
     const Transistor_LoadReport report = Load_Transistor_Data();
-    if (Transistor_Table_Instance().size() > 0)
+    if (Transistor_Table_Instance().size() > 0) {
+        if (!report.ok())
+            *warnings << report.message();
         return true;
+    }
     *problem = report.ok() ? QStringLiteral("A tranzisztor katalógus üres.") : report.message();
     return false;
 }
@@ -92,14 +97,15 @@ Result transistor(const QStringList &args)
         return error;
     QJsonObject json{{QStringLiteral("search"), text}};
     QString problem;
-    if (!loadTransistors(&problem))
+    QStringList warnings;
+    if (!loadTransistors(&problem, &warnings))
         return failed(notRecognised(problem), json);
     const Transistor_Table &table = Transistor_Table_Instance();
-    return listMatches(table, text, json, [&](int slot, QStringList *lines, QJsonArray *matches) {
+    return withWarnings(listMatches(table, text, json, [&](int slot, QStringList *lines, QJsonArray *matches) {
         const Transistor_Record rec = table.record(slot);
         *lines << transistorLine(rec);
         matches->append(transistorJson(rec));
-    });
+    }), warnings);
 }
 
 Result diode(const QStringList &args)
@@ -111,13 +117,13 @@ Result diode(const QStringList &args)
     QJsonObject json{{QStringLiteral("search"), text}};
     Diode_Table table;
     const Diode_LoadReport report = Load_Diode_Data(&table);
-    if (!report.ok)
+    if (!report.ok && table.size() == 0)
         return failed(notRecognised(report.message()), json);
-    return listMatches(table, text, json, [&](int slot, QStringList *lines, QJsonArray *matches) {
+    return withWarnings(listMatches(table, text, json, [&](int slot, QStringList *lines, QJsonArray *matches) {
         const Diode_Record &d = table.record(slot);
         *lines << d.type + kSeparator + d.data;
         matches->append(QJsonObject{{QStringLiteral("type"), d.type}, {QStringLiteral("data"), d.data}});
-    });
+    }), {report.message()});
 }
 
 // A marking code to its devices, and each base type to its ratings in the
@@ -139,10 +145,10 @@ Result smdcode(const QStringList &args)
     bool exact = false;
     const std::vector<int> found = Find_Smd_Codes(records, code, &exact);
     if (found.empty())
-        return nothingFound(code, json);
+        return withWarnings(nothingFound(code, json), problems);
 
     QString problem;
-    const bool haveTransistors = loadTransistors(&problem);
+    const bool haveTransistors = loadTransistors(&problem, &problems);
     const Transistor_Table &table = Transistor_Table_Instance();
     QStringList lines;
     QStringList bases;
@@ -176,7 +182,7 @@ Result smdcode(const QStringList &args)
     json.insert(QStringLiteral("exact"), exact);
     json.insert(QStringLiteral("matches"), matches);
     json.insert(QStringLiteral("baseTypes"), baseTypes);
-    return done(lines, json);
+    return withWarnings(done(lines, json), problems);
 }
 
 Result dict(const QStringList &args)
@@ -194,11 +200,12 @@ Result dict(const QStringList &args)
     QJsonObject json{{QStringLiteral("search"), text}, {QStringLiteral("lang"), lang}};
     Dictionary_Table table;
     const Dictionary_LoadReport report = Load_Dictionary_Data(&table);
-    if (!report.ok)
+    if (!report.ok && table.size() == 0)
         return failed(notRecognised(report.message()), json);
+    const QStringList warnings{report.message()};
     std::vector<int> matchNo;
     if (table.match(language, text, &matchNo) == 0)
-        return nothingFound(text, json);
+        return withWarnings(nothingFound(text, json), warnings);
     // Listed as the window lists them: in Hungarian alphabetical order.
     QStringList lines;
     QJsonArray matches;
@@ -212,7 +219,7 @@ Result dict(const QStringList &args)
                                    {QStringLiteral("de"), e.term[2]}});
     }
     json.insert(QStringLiteral("matches"), matches);
-    return done(lines, json);
+    return withWarnings(done(lines, json), warnings);
 }
 
 } // namespace

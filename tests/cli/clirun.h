@@ -15,7 +15,8 @@ struct CliRun {
     QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
 };
 
-inline CliRun runCli(const QStringList &args)
+inline CliRun runCli(const QStringList &args,
+                     const QString &program = QStringLiteral(KONDRIX_CLI_PREFIX "/bin/kondrix-cli"))
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -24,7 +25,7 @@ inline CliRun runCli(const QStringList &args)
     // The user's own trafo.ini must not change what the tests expect.
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), QStringLiteral(KONDRIX_CLI_PREFIX "/no-config"));
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(KONDRIX_CLI_PREFIX "/bin/kondrix-cli"), args);
+    p.start(program, args);
     CliRun r;
     if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit)
         return r;
