@@ -136,8 +136,8 @@ About::About(QWidget *owner) : QDialog(owner)
     lblVersion->setText(about::versionText());
     sound::playAsync(openingSound);
     lblDisclaimer->setText(QStringLiteral(
-        "Készítette a Kondrix csapata. A program ingyenes: szabadon használható, másolható és "
-        "továbbadható, változatlan formában. Használata mindenki saját felelősségére történik."));
+        "Készítette a Kondrix csapata. Szabad szoftver: a GNU GPL 3. vagy későbbi változata szerint "
+        "használható, módosítható és továbbadható. Garancia nélkül, mindenki saját felelősségére."));
     for (QPushButton *b : {cmdOK, cmdSysInfo}) {
         QPalette pal = b->palette();
         pal.setColor(QPalette::Button, QColor(208, 212, 232));

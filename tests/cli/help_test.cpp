@@ -29,7 +29,7 @@ TEST(CliUsage, InstalledManualPagesListWhatHelpLists)
     }
     ASSERT_GE(commands.size(), 16);
 
-    for (const QString page : {QStringLiteral("man1"), QStringLiteral("hu/man1")}) {
+    for (const QString &page : {QStringLiteral("man1"), QStringLiteral("hu/man1")}) {
         QProcess gzip;
         gzip.start(QStringLiteral("gzip"),
                    {QStringLiteral("-dc"), QStringLiteral(KONDRIX_CLI_PREFIX "/share/man/%1/kondrix-cli.1.gz").arg(page)});
