@@ -1,17 +1,74 @@
 #include "app/frm_head.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <cstdio>
+
+namespace {
+QString version()
+{
+    return QStringLiteral("%1.%2.%3").arg(KONDRIX_VERSION_MAJOR).arg(KONDRIX_VERSION_MINOR).arg(KONDRIX_VERSION_PATCH);
+}
+
+struct Options {
+    QCommandLineParser parser;
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Kiírja ezt a súgót.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Kiírja a program nevét és változatát.")};
+    Options()
+    {
+        parser.setApplicationDescription(QStringLiteral(
+            "Kondrix – elektronikai segédprogramok: alkatrész-katalógusok, kódfejtők, kalkulátorok.\n"
+            "A Qt szokásos kapcsolói (például -platform offscreen) is használhatók."));
+        // Qt's own options are single-dash words (-reverse): never letters
+        // run together, or -reverse would ask for the version.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOption(help);
+        parser.addOption(version);
+    }
+};
+
+void print(FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    // Help and version need no display: they answer on a text console too,
+    // before the window system is touched.
+    {
+        Options o;
+        QStringList raw;
+        for (int i = 0; i < argc; ++i)
+            raw << QString::fromLocal8Bit(argv[i]);
+        o.parser.parse(raw);   // Qt's own options are unknown here; QApplication takes them
+        if (o.parser.isSet(o.help) || o.parser.isSet(o.version)) {
+            QCoreApplication core(argc, argv);
+            QCoreApplication::setApplicationName(QStringLiteral("kondrix"));
+            if (o.parser.isSet(o.help))
+                print(stdout, o.parser.helpText());
+            else
+                print(stdout, QStringLiteral("kondrix %1\n").arg(version()));
+            return 0;
+        }
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kondrix"));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(KONDRIX_VERSION_MAJOR)
-                                            .arg(KONDRIX_VERSION_MINOR)
-                                            .arg(KONDRIX_VERSION_PATCH));
+    QApplication::setApplicationVersion(version());
     // Ties the windows to the installed menu entry and its icon (Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("hu.kondrix.Kondrix"));
+
+    Options o;
+    if (!o.parser.parse(QApplication::arguments()) && !o.parser.unknownOptionNames().isEmpty()) {
+        const QString name = o.parser.unknownOptionNames().constFirst();
+        print(stderr, QStringLiteral("Ismeretlen kapcsoló: %1%2 (kondrix --help)\n")
+                          .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
+        return 2;
+    }
+
     frm_head w;
     w.show();
     return app.exec();

@@ -5,6 +5,11 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+// Where an install puts the data, seen from the executable's folder.
+#ifndef KONDRIX_DATA_FROM_EXE
+#define KONDRIX_DATA_FROM_EXE ""
+#endif
+
 namespace appdir {
 namespace {
 QString &overridePath()
@@ -31,13 +36,54 @@ QString matchEntry(const QDir &dir, const QString &name)
 }
 } // namespace
 
+namespace {
+// A folder of the data has at least one of entries. The program's own folder
+// counts with any of the data beside it, damaged or partial copies too; an XDG
+// folder only with what is never among a user's own records there.
+bool hasAny(const QString &dir, std::initializer_list<const char *> entries)
+{
+    for (const char *e : entries)
+        if (QFileInfo::exists(resolve(dir, QLatin1Char('\\') + QString::fromUtf8(e))))
+            return true;
+    return false;
+}
+
+bool holdsData(const QString &dir)
+{
+    return hasAny(dir, {"help.htm", "trafo.ini", "Wav", "dioda.ini", "műszaki.txt", "SMD", "Tranzisztor"});
+}
+
+bool holdsShippedData(const QString &dir)
+{
+    return hasAny(dir, {"help.htm", "trafo.ini", "Wav"});
+}
+} // namespace
+
+QString locate(const QString &exeDir, const QString &installedDataDir, const QStringList &dataDirs)
+{
+    if (holdsData(exeDir))
+        return exeDir;
+    if (!installedDataDir.isEmpty()) {
+        const QString installed = QDir::cleanPath(exeDir + QLatin1Char('/') + installedDataDir);
+        if (holdsData(installed))
+            return installed;
+    }
+    for (const QString &d : dataDirs)
+        if (holdsShippedData(d + QStringLiteral("/kondrix")))
+            return d + QStringLiteral("/kondrix");
+    return exeDir;
+}
+
 QString path()
 {
     if (!overridePath().isEmpty())
         return overridePath();
-    if (QCoreApplication::instance())
-        return QCoreApplication::applicationDirPath();
-    return QDir::currentPath();
+    if (!QCoreApplication::instance())
+        return QDir::currentPath();
+    static const QString found =
+        locate(QCoreApplication::applicationDirPath(), QStringLiteral(KONDRIX_DATA_FROM_EXE),
+               QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation));
+    return found;
 }
 
 void setPath(const QString &dir)

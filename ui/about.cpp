@@ -31,14 +31,16 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, double
 }
 } // namespace
 
+// KONDRIX_CONTACT_EMAIL and KONDRIX_HOMEPAGE: the packager's addresses,
+// set by the build (packaging/install.cmake).
 QString About::authorEmail()
 {
-    return QStringLiteral("kondrix@kondrix.hu");
+    return QStringLiteral(KONDRIX_CONTACT_EMAIL);
 }
 
 QString About::authorWebPage()
 {
-    return QStringLiteral("https://www.kondrix.hu/");
+    return QStringLiteral(KONDRIX_HOMEPAGE);
 }
 
 About::About(QWidget *owner) : QDialog(owner)
@@ -134,8 +136,8 @@ About::About(QWidget *owner) : QDialog(owner)
     lblVersion->setText(about::versionText());
     sound::playAsync(openingSound);
     lblDisclaimer->setText(QStringLiteral(
-        "Készítette a Kondrix csapata. A program ingyenes: szabadon használható, másolható és "
-        "továbbadható, változatlan formában. Használata mindenki saját felelősségére történik."));
+        "Készítette a Kondrix csapata. Szabad szoftver: a GNU GPL 3. vagy későbbi változata szerint "
+        "használható, módosítható és továbbadható. Garancia nélkül, mindenki saját felelősségére."));
     for (QPushButton *b : {cmdOK, cmdSysInfo}) {
         QPalette pal = b->palette();
         pal.setColor(QPalette::Button, QColor(208, 212, 232));

@@ -1,4 +1,5 @@
 #include "app/cli/cli.h"
+#include "app/cli/manpage.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -44,7 +45,8 @@ QString helpText(const cli::Registry &registry)
     QString text = QStringLiteral(
         "Használat: kondrix-cli <parancs> [argumentumok] [--json]\n"
         "A Kondrix kódfejtői, kalkulátorai és katalógusai parancssorból.\n"
-        "Kilépési kód: 0 eredmény, 1 nem ismert, 2 hibás használat.\n\nParancsok:\n");
+        "Kilépési kód: 0 eredmény, 1 nem ismert, 2 hibás használat.\n"
+        "kondrix-cli --version: a program neve és változata.\n\nParancsok:\n");
     for (const cli::Command &c : registry)
         text += QStringLiteral("  %1 %2\n      %3\n").arg(c.name, c.synopsis, c.summary);
     return text;
@@ -72,6 +74,23 @@ int main(int argc, char *argv[])
     const QString name = args.takeFirst();
     if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
         out << helpText(registry);
+        return cli::Recognised;
+    }
+    if (name == QLatin1String("--version")) {
+        out << QStringLiteral("kondrix-cli %1.%2.%3\n")
+                   .arg(KONDRIX_VERSION_MAJOR)
+                   .arg(KONDRIX_VERSION_MINOR)
+                   .arg(KONDRIX_VERSION_PATCH);
+        return cli::Recognised;
+    }
+    // The build writes the manual pages with this; not for users, so not in --help.
+    if (name == QLatin1String("--manpage")) {
+        const QString page = cli::manPage(registry, args.value(0));
+        if (page.isEmpty()) {
+            err << QStringLiteral("Használat: kondrix-cli --manpage en|hu\n");
+            return cli::UsageError;
+        }
+        out << page;
         return cli::Recognised;
     }
     const auto it = std::find_if(registry.begin(), registry.end(),

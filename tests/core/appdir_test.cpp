@@ -75,3 +75,31 @@ TEST(AppDir, OverrideAndDefault)
     else
         qputenv("XDG_CONFIG_HOME", saved);
 }
+
+TEST(AppDir, DataIsFoundBesideTheProgramThenInItsInstallationThenInXdgFolders)
+{
+    QTemporaryDir root;
+    const QString r = root.path();
+    // A user's own records in an XDG folder are not the program's data; a
+    // copy with part of the data beside the program is (it reports the rest).
+    touch(r + "/home/kondrix/dioda.ini");
+    touch(r + "/home/kondrix/SMD/!smd.txt");
+    touch(r + "/usr/share/kondrix/help.htm");
+    touch(r + "/portable/dioda.ini");
+    touch(r + "/opt/share/kondrix/help.htm");
+    QDir().mkpath(r + "/opt/lib/kondrix");
+    QDir().mkpath(r + "/usr/lib/kondrix");
+    const QStringList xdg{r + "/home", r + "/usr/share"};
+    const QString fromExe = "../../share/kondrix";
+
+    struct Case { QString exe, installed; QStringList dataDirs; QString expected; };
+    const Case cases[] = {
+        {r + "/portable", fromExe, xdg, r + "/portable"},                // a build tree or portable copy
+        {r + "/opt/lib/kondrix", fromExe, xdg, r + "/opt/share/kondrix"}, // its own installation first
+        {r + "/usr/lib/kondrix", "../../nowhere", xdg, r + "/usr/share/kondrix"},
+        {r + "/usr/lib/kondrix", QString(), xdg, r + "/usr/share/kondrix"},
+        {r + "/bare/lib/kondrix", fromExe, {r + "/home"}, r + "/bare/lib/kondrix"}, // nowhere: the tools say so
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(appdir::locate(c.exe, c.installed, c.dataDirs), c.expected) << c.exe.toStdString();
+}
