@@ -80,7 +80,7 @@ void frm_dioda::Form_Load()
 {
     m_report = Load_Diode_Data(&m_table);
     lbl_hiba->setText(m_report.message());
-    lbl_hiba->setVisible(!m_report.ok);
+    lbl_hiba->setVisible(!lbl_hiba->text().isEmpty());
     lbl_hiba->raise();
     List_All_Diodes();
 }

@@ -112,3 +112,9 @@ protected:
 private:
     bool m_pressed = false;
 };
+
+// The text colour of a user's own record in a catalog list.
+inline QColor ownRecordColour()
+{
+    return QColor(0x1f, 0x4e, 0x8c);
+}

@@ -15,7 +15,8 @@ struct CliRun {
     QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
 };
 
-inline CliRun runCli(const QStringList &args)
+// dataHome: the XDG_DATA_HOME of the run (the user's own records); none by default.
+inline CliRun runCli(const QStringList &args, const QString &dataHome = QString())
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -23,6 +24,9 @@ inline CliRun runCli(const QStringList &args)
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("hu_HU.UTF-8"));
     // The user's own trafo.ini must not change what the tests expect.
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), QStringLiteral(KONDRIX_CLI_PREFIX "/no-config"));
+    // Nor the user's own catalog records.
+    env.insert(QStringLiteral("XDG_DATA_HOME"),
+               dataHome.isEmpty() ? QStringLiteral(KONDRIX_CLI_PREFIX "/no-data") : dataHome);
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(KONDRIX_CLI_PREFIX "/bin/kondrix-cli"), args);
     CliRun r;
