@@ -155,6 +155,8 @@ frm_szotar::frm_szotar(QWidget *parent)
     lbl_hiba->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
     twips::place(lbl_hiba, 360, 1800, 11175, 615);
     lbl_hiba->hide();
+    connect(Text1, &QLineEdit::textEdited, lbl_hiba, [this] { hideListMessageOverRows(lbl_hiba); });
+    connect(LV1, &ReportList::itemClicked, lbl_hiba, [this] { hideListMessageOverRows(lbl_hiba); });
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -188,9 +190,7 @@ void frm_szotar::Form_Load()
 void frm_szotar::Load_Dictionary()
 {
     m_report = Load_Dictionary_Data(&m_table);
-    lbl_hiba->setText(m_report.message());
-    lbl_hiba->setVisible(!lbl_hiba->text().isEmpty());
-    lbl_hiba->raise();
+    showListMessage(lbl_hiba, m_report.message(), m_table.size() > 0);
 
     m_model->setSortColumn(0);
     m_model->listAll();

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "catalogs/diodetable.h"
 #include "catalogs/frm_dioda.h"
 #include "catalogs/frm_smd.h"
 #include "catalogs/frm_szotar.h"
 #include "catalogs/frm_tranzisztor.h"
 #include "catalogs/module1.h"
 #include "catalogs/smdlink.h"
-#include "core/userdata.h"
 #include "support/userrecords.h"
 #include "support/windowtest.h"
 #include "ui/reportlist.h"
@@ -119,19 +117,6 @@ private Q_SLOTS:
         QCOMPARE(part<QLabel>(w, u8("lbl(12)"))->text(),
                  u8("Jellemzők: Kisteljesítményű, Kiszajú, Általános célra (saját)"));
         QVERIFY(w.windowTitle().contains(u8("<%1 tranzisztor>").arg(table.shippedSize() + 1)));
-    }
-
-    // Installed into ~/.local, the shipped data is the user's folder: read once.
-    void a_user_folder_that_is_the_application_folder_is_read_once()
-    {
-        userdata::setPath(env.appDir());
-        const Transistor_LoadReport r = Load_Transistor_Data();
-        QVERIFY(r.ok());
-        QCOMPARE(r.records, Transistor_Table_Instance().shippedSize());
-        Diode_Table diodes;
-        QVERIFY(Load_Diode_Data(&diodes).ok);
-        QVERIFY(!diodes.isOwn(diodes.size()));
-        userdata::setPath(env.userDataDir());
     }
 };
 

@@ -1,6 +1,9 @@
 #include "clirun.h"
+#include "support/userrecords.h"
 
 #include <QJsonArray>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -133,4 +136,40 @@ TEST(CliCatalogs, HelpListsEveryCommand)
     const CliRun one = runCli(args("lc --help"));
     EXPECT_EQ(one.code, 0);
     EXPECT_TRUE(one.out.contains(QStringLiteral("--L")));
+}
+
+TEST(CliCatalogs, UsersOwnRecordsComeAfterTheShippedOnesMarked)
+{
+    QTemporaryDir home;
+    ASSERT_TRUE(userrecords::writeAll(home.path() + QStringLiteral("/kondrix")));
+    const struct
+    {
+        const char *line;
+        const char *own;   // the start of the user's line
+        int marks;         // the smdcode's base type is the user's transistor too
+    } cases[] = {
+        {"transistor BC546", userrecords::kTransistor, 1},
+        {"diode 1N400", userrecords::kDiode, 1},
+        {"smdcode 1A", "Kód: 1A | Egység: BC846SAJ", 2},
+        {"dict ellenállás", userrecords::kTerm, 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.line);
+        const CliRun r = runCli(args(c.line), home.path());
+        ASSERT_EQ(r.code, 0) << r.err.toStdString();
+        QStringList lines = outLines(r);
+        const QStringList bases = lines.filter(QRegularExpression(QStringLiteral("^Alap: ")));
+        for (const QString &b : bases)
+            lines.removeOne(b);
+        ASSERT_GE(lines.size(), 2);
+        EXPECT_TRUE(lines.last().startsWith(QString::fromUtf8(c.own))) << lines.last().toStdString();
+        EXPECT_TRUE(lines.last().endsWith(QString::fromUtf8(" (saját)")));
+        EXPECT_EQ(r.out.count(QString::fromUtf8("(saját)")), c.marks);
+
+        const QJsonArray m =
+            runCli(args(c.line) + QStringList{QStringLiteral("--json")}, home.path()).json().value(QStringLiteral("matches")).toArray();
+        ASSERT_EQ(m.size(), lines.size());
+        EXPECT_FALSE(m.first().toObject().value(QStringLiteral("own")).toBool());
+        EXPECT_TRUE(m.last().toObject().value(QStringLiteral("own")).toBool());
+    }
 }
