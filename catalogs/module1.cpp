@@ -822,73 +822,75 @@ Transistor_LoadReport Load_Transistor_Data(const std::array<Transistor_File, kTr
     return TransistorLoader::load(source, table);
 }
 
-Transistor_LoadReport Load_Own_Transistor_Data(const Transistor_Source &source, Transistor_Table *table)
-{
-    return TransistorLoader::loadOwn(source, table);
-}
-
 namespace {
 QString fieldFile(int f)
 {
     return QStringLiteral("\\Tranzisztor\\") + Transistor_FileName(f);
 }
 
-// The nineteen files at the paths given, read one at a time.
-Transistor_Source filesAt(const std::array<QString, kTransistorFields> &found, std::array<QString, kTransistorFields> *paths,
-                          std::array<qint64, kTransistorFields> *sizes)
+// The nineteen field files of one folder, read one at a time.
+struct FieldFiles
 {
-    for (int f = 0; f < kTransistorFields; ++f) {
-        const QString &path = found[size_t(f)];
-        const QFileInfo fi(path);
-        // Hidden and read-only files count; a directory of that name does not.
-        const bool exists = !path.isEmpty() && fi.exists() && !fi.isDir();
-        (*paths)[size_t(f)] = exists ? path : QString();
-        (*sizes)[size_t(f)] = exists ? fi.size() : -1;
-    }
-    Transistor_Source source;
-    source.size = [sizes](int f) { return (*sizes)[size_t(f)]; };
-    source.read = [paths](int f) {
-        Transistor_File file;
-        const QString &path = (*paths)[size_t(f)];
-        if (path.isEmpty())
-            return file;   // missing
-        QFile in(path);
-        if (!in.open(QIODevice::ReadOnly)) {
-            file.state = Transistor_File::State::Unreadable;
-            return file;
+    std::array<QString, kTransistorFields> paths;   // empty when missing
+    std::array<qint64, kTransistorFields> sizes{};
+
+    void find(QString (*locate)(const QString &relative))
+    {
+        for (int f = 0; f < kTransistorFields; ++f) {
+            const QString path = locate(fieldFile(f));
+            const QFileInfo fi(path);
+            // Hidden and read-only files count; a directory of that name does not.
+            const bool exists = !path.isEmpty() && fi.exists() && !fi.isDir();
+            paths[size_t(f)] = exists ? path : QString();
+            sizes[size_t(f)] = exists ? fi.size() : -1;
         }
-        file.bytes = in.readAll();
-        file.state = in.error() == QFileDevice::NoError ? Transistor_File::State::Read
-                                                        : Transistor_File::State::Unreadable;
-        return file;
-    };
-    return source;
-}
+    }
+
+    // Valid while this lives.
+    Transistor_Source source() const
+    {
+        Transistor_Source source;
+        source.size = [this](int f) { return sizes[size_t(f)]; };
+        source.read = [this](int f) {
+            Transistor_File file;
+            const QString &path = paths[size_t(f)];
+            if (path.isEmpty())
+                return file;   // missing
+            QFile in(path);
+            if (!in.open(QIODevice::ReadOnly)) {
+                file.state = Transistor_File::State::Unreadable;
+                return file;
+            }
+            file.bytes = in.readAll();
+            file.state = in.error() == QFileDevice::NoError ? Transistor_File::State::Read
+                                                            : Transistor_File::State::Unreadable;
+            return file;
+        };
+        return source;
+    }
+};
 } // namespace
 
 Transistor_LoadReport Load_Transistor_Data()
 {
-    std::array<QString, kTransistorFields> found, paths;
-    std::array<qint64, kTransistorFields> sizes{};
-    for (int f = 0; f < kTransistorFields; ++f)
-        found[size_t(f)] = appdir::file(fieldFile(f));
     Transistor_Table &table = Transistor_Table_Instance();
-    Transistor_LoadReport report = TransistorLoader::load(filesAt(found, &paths, &sizes), &table);
+    FieldFiles files;
+    files.find(appdir::file);
+    Transistor_LoadReport report = TransistorLoader::load(files.source(), &table);
 
     // The user's files count once any of them is there: a missing one then
     // is as damaged as a missing shipped one.
     bool own = false;
-    for (int f = 0; f < kTransistorFields; ++f) {
-        found[size_t(f)] = userdata::file(fieldFile(f));
-        own = own || userdata::present(fieldFile(f));
-    }
+    for (int f = 0; f < kTransistorFields && !own; ++f)
+        own = userdata::present(fieldFile(f));
     if (!own)
         return report;
-    const Transistor_LoadReport mine = TransistorLoader::loadOwn(filesAt(found, &paths, &sizes), &table);
+    files.find(userdata::file);
+    const Transistor_LoadReport mine = TransistorLoader::loadOwn(files.source(), &table);
     report.records += mine.records;
     if (!mine.ok()) {
-        report.problems << QString::fromUtf8("Saját adatfájlok (%1):").arg(QFileInfo(found[0]).path());
-        report.problems << mine.problems;
+        const QString folder = QFileInfo(userdata::file(fieldFile(0))).path();
+        report.problems << QString::fromUtf8("Saját adatfájlok (%1):").arg(folder) << mine.problems;
     }
     return report;
 }

@@ -110,10 +110,6 @@ Transistor_LoadReport Load_Transistor_Data(const std::array<Transistor_File, kTr
 
 // Both of the above leave the table without records of the user's own.
 
-// Adds the user's own records, read from the same nineteen files, after the
-// shipped ones of table (replacing any added before).
-Transistor_LoadReport Load_Own_Transistor_Data(const Transistor_Source &source, Transistor_Table *table);
-
 // Reads "\Tranzisztor\f00.txt" .. "\Tranzisztor\f18.txt" of the application
 // directory into the program-wide table, then the user's own files when the
 // user has any. The report counts both; a damaged user file is named after
