@@ -101,16 +101,22 @@ void frm_option_1::showSettings()
     Combo1->addItems(s.efficiencies);
     // The efficiency may be a text that no entry spells the same way (" 85 "
     // after a save): the entry of the same value stands for it; with none,
-    // the combo shows the text itself.
+    // the combo shows the text itself as an extra entry in its numeric place,
+    // its item data true (the settings' list is not changed by that).
     int match = -1;
     const QString shown = s.eta.display();
+    const double eta = s.eta.value();
     for (int i = 0; i < Combo1->count() && match < 0; ++i) {
         const QString entry = Combo1->itemText(i);
-        if (entry.trimmed() == shown.trimmed()
-            || num::leadingNumber(entry) == s.eta.value())
+        if (entry.trimmed() == shown.trimmed() || mod_trafo::efficiencyNumber(entry) == eta)
             match = i;
     }
-    Combo1->setPlaceholderText(shown);
+    if (match < 0) {
+        match = 0;
+        while (match < Combo1->count() && mod_trafo::efficiencyNumber(Combo1->itemText(match)) < eta)
+            ++match;
+        Combo1->insertItem(match, shown.trimmed(), true);
+    }
     Combo1->setCurrentIndex(match);
 
     const int code = s.coreCode();
@@ -131,7 +137,7 @@ void frm_option_1::Opt1_Click(int index)
 
 void frm_option_1::Combo1_Click()
 {
-    mod_trafo::settings().eta = mod_trafo::Efficiency::fromNumber(num::leadingNumber(Combo1->currentText()));
+    mod_trafo::settings().eta = mod_trafo::Efficiency::fromNumber(mod_trafo::efficiencyNumber(Combo1->currentText()));
     Q_EMIT mod_trafo::Notifier::instance()->settingsChanged();
 }
 

@@ -30,13 +30,21 @@ QScrollBar *scroller(QWidget *parent, const QString &name, double l, double t)
     // The larger prefixes lie upwards: the thumb is drawn from the bottom,
     // and every arrow, track and key step is turned round to match.
     s->setInvertedAppearance(true);
+    // The step is taken from the action, not mirrored from the position Qt
+    // already moved to: at an end Qt has clamped that move to nothing.
     QObject::connect(s, &QScrollBar::actionTriggered, s, [s](int action) {
         switch (action) {
         case QAbstractSlider::SliderSingleStepAdd:
+            s->setSliderPosition(s->value() - s->singleStep());
+            break;
         case QAbstractSlider::SliderSingleStepSub:
+            s->setSliderPosition(s->value() + s->singleStep());
+            break;
         case QAbstractSlider::SliderPageStepAdd:
+            s->setSliderPosition(s->value() - s->pageStep());
+            break;
         case QAbstractSlider::SliderPageStepSub:
-            s->setSliderPosition(2 * s->value() - s->sliderPosition());
+            s->setSliderPosition(s->value() + s->pageStep());
             break;
         default:
             break;

@@ -39,6 +39,19 @@ std::optional<double> numberIn(QStringView line)
     return v;
 }
 
+// The efficiency may be written with the Hungarian decimal comma; every other
+// settings number is read as the file has always been read.
+QString commaAsPoint(QStringView text)
+{
+    QString t = text.toString();
+    if (!t.contains(QLatin1Char('.'))) {
+        const qsizetype comma = t.indexOf(QLatin1Char(','));
+        if (comma >= 0)
+            t[comma] = QLatin1Char('.');
+    }
+    return t;
+}
+
 // Two decimals, cut toward minus infinity, never rounded up.
 double cut2(double v)
 {
@@ -66,9 +79,14 @@ Efficiency Efficiency::fromNumber(double value)
     return e;
 }
 
+double efficiencyNumber(QStringView text)
+{
+    return num::leadingNumber(commaAsPoint(text));
+}
+
 double Efficiency::value() const
 {
-    return m_isNumber ? m_number : num::leadingNumber(m_text);
+    return m_isNumber ? m_number : efficiencyNumber(m_text);
 }
 
 QString Efficiency::display() const
@@ -153,7 +171,7 @@ bool ReadSettings(const QString &text, Settings *s)
     // A line without a usable efficiency would clear every result for good;
     // so would one above 100 %, which makes the secondary turns negative
     // (a damaged "80<LF>81" reads as 8081).
-    const std::optional<double> eta = numberIn(etaLine);
+    const std::optional<double> eta = numberIn(commaAsPoint(etaLine));
     bool complete = eta && *eta > 0 && *eta <= 100;
     if (complete)
         s->eta = Efficiency::fromText(etaLine);

@@ -35,6 +35,10 @@ private:
     bool m_isNumber = false;
 };
 
+// An efficiency text read as a number: leading-number reading, but a decimal
+// comma counts as the point (" 82,5 " is 82.5, as the label shows it).
+double efficiencyNumber(QStringView text);
+
 enum class Core { Hipersil = 0, EI = 1 };
 
 constexpr double kHipersilK = 1.25;

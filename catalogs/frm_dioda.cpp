@@ -115,3 +115,11 @@ void frm_dioda::Form_Resize()
 {
     stretchListThenScale(LV1);
 }
+
+void frm_dioda::showEvent(QShowEvent *e)
+{
+    ToolWindow::showEvent(e);
+    // The first size is never a resize: without this the list keeps its
+    // design width until the user first drags the frame.
+    Form_Resize();
+}

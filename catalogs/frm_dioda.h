@@ -29,6 +29,7 @@ public Q_SLOTS:
 
 protected:
     void Form_Resize() override;
+    void showEvent(QShowEvent *e) override;
 
 private:
     void Form_Load();

@@ -217,6 +217,14 @@ void frm_tranzisztor::Form_Resize()
     stretchListThenScale(LV1);
 }
 
+void frm_tranzisztor::showEvent(QShowEvent *e)
+{
+    ToolWindow::showEvent(e);
+    // The first size is never a resize: without this the list keeps its
+    // design width until the user first drags the frame.
+    Form_Resize();
+}
+
 void frm_tranzisztor::Text1_Change()
 {
     Picture1->hide();

@@ -61,8 +61,11 @@ QStringList Smd_Details(const Smd_Record &r, const std::vector<Smd_Maker> &maker
 std::vector<int> Find_Smd_Codes(const std::vector<Smd_Record> &records, const QString &code, bool *exact)
 {
     std::vector<int> out;
+    // Whole codes first, case ignored as the jump to the transistor catalog
+    // ignores it: "1a" must not list more than "1A" does.
+    const QString wanted = code.trimmed();
     for (size_t i = 0; i < records.size(); ++i)
-        if (records[i][0] == code)
+        if (QStringView(records[i][0]).trimmed().compare(wanted, Qt::CaseInsensitive) == 0)
             out.push_back(int(i));
     if (exact)
         *exact = !out.empty();

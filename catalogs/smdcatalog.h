@@ -37,9 +37,8 @@ QString Maker_Name(const std::vector<Smd_Maker> &makers, const QString &code);
 // "Gyártó: " with the maker's name, "Tokozás: ", "Adatok: ".
 QStringList Smd_Details(const Smd_Record &record, const std::vector<Smd_Maker> &makers);
 
-// Records whose code is code exactly (marking codes are case-sensitive);
-// when none is, those whose code contains it, case ignored, from two
-// characters on. In file order.
+// Records whose code is code as a whole, case ignored; when none is, those
+// whose code contains it, case ignored, from two characters on. In file order.
 std::vector<int> Find_Smd_Codes(const std::vector<Smd_Record> &records, const QString &code,
                                 bool *exact = nullptr);
 

@@ -188,11 +188,12 @@ std::optional<double> ceramicPicofarads(const QString &typed, const Tables &t)
         return std::nullopt;
     const QChar letter = typed.at(typed.size() - 2);
     const QChar digit = typed.at(typed.size() - 1);
-    // 1..8 are powers of ten; 9 stands for a tenth; 0 is not a ceramic code.
+    // 1..7 are powers of ten; by the industry convention 8 stands for a
+    // hundredth and 9 for a tenth; 0 is not a ceramic code.
     if (!isDigit(digit) || digit == QLatin1Char('0'))
         return std::nullopt;
     const int e = digit.digitValue();
-    const double m = e == 9 ? 0.1 : std::pow(10.0, e);
+    const double m = e == 9 ? 0.1 : e == 8 ? 0.01 : std::pow(10.0, e);
     for (const CodePair &p : t.ceramic) {
         if (p.code.size() == 1 && p.code.at(0) == letter) {
             const double c = num::leadingNumber(p.value) * m;

@@ -139,7 +139,7 @@ void checkDecoders(const QString &typed, const smdcodes::Tables &t, bool reencod
                 v = num::leadingNumber(p.value);
                 break;
             }
-        FUZZ_CHECK(near(rereadCapacitance(ceramic), v * (e == 9 ? 0.1 : std::pow(10.0, e))));
+        FUZZ_CHECK(near(rereadCapacitance(ceramic), v * (e == 9 ? 0.1 : e == 8 ? 0.01 : std::pow(10.0, e))));
     }
 
     const smdcodes::ResistorResult d = smdcodes::decodeDigitCode(typed);

@@ -291,14 +291,18 @@ Result base(const QStringList &args)
     if (n < 0)
         return usageError(QStringLiteral("--from %1: bin, dec vagy hex lehet.").arg(from));
     const BDH_Funkciók::Conversion c = BDH_Funkciók::convert(BDH_Funkciók::Notation(n), text);
-    if (c.error)
+    const bool converted = !c.bin.isEmpty() || !c.dec.isEmpty() || !c.hex.isEmpty();
+    if (c.error && !converted)
         return usageError(c.message);
-    return done({QStringLiteral("Bináris: ") + c.bin, QStringLiteral("Decimális: ") + c.dec.trimmed(),
-                 QStringLiteral("Hexadecimélis: ") + c.hex},
-                QJsonObject{{QStringLiteral("from"), from},
-                            {QStringLiteral("bin"), c.bin},
-                            {QStringLiteral("dec"), c.dec.trimmed()},
-                            {QStringLiteral("hex"), c.hex}});
+    Result r = c.error ? usageError(c.message) : Result();
+    // A character error still shows what the window shows beside its error line.
+    r.lines = QStringList{QStringLiteral("Bináris: ") + c.bin, QStringLiteral("Decimális: ") + c.dec.trimmed(),
+                          QStringLiteral("Hexadecimális: ") + c.hex};
+    r.json = QJsonObject{{QStringLiteral("from"), from},
+                         {QStringLiteral("bin"), c.bin},
+                         {QStringLiteral("dec"), c.dec.trimmed()},
+                         {QStringLiteral("hex"), c.hex}};
+    return r;
 }
 
 } // namespace

@@ -84,11 +84,16 @@ QJsonObject transistorJson(const Transistor_Record &rec)
 }
 
 // Loads the transistor catalog; false with the reason when it holds nothing.
-bool loadTransistors(QString *problem)
+// A damaged catalog that still holds records adds the window's message to
+// warnings.
+bool loadTransistors(QString *problem, QStringList *warnings)
 {
     const Transistor_LoadReport report = Load_Transistor_Data();
-    if (Transistor_Table_Instance().size() > 0)
+    if (Transistor_Table_Instance().size() > 0) {
+        if (!report.ok())
+            *warnings << report.message();
         return true;
+    }
     *problem = report.ok() ? QStringLiteral("A tranzisztor katalógus üres.") : report.message();
     return false;
 }
@@ -101,15 +106,16 @@ Result transistor(const QStringList &args)
         return error;
     QJsonObject json{{QStringLiteral("search"), text}};
     QString problem;
-    if (!loadTransistors(&problem))
+    QStringList warnings;
+    if (!loadTransistors(&problem, &warnings))
         return failed(notRecognised(problem), json);
     const Transistor_Table &table = Transistor_Table_Instance();
-    return listMatches(table, text, json, [&](int slot, QStringList *lines, QJsonArray *matches) {
+    return withWarnings(listMatches(table, text, json, [&](int slot, QStringList *lines, QJsonArray *matches) {
         const Transistor_Record rec = table.record(slot);
         QJsonObject o = transistorJson(rec);
         *lines << marked(transistorLine(rec), table.isOwn(slot), &o);
         matches->append(o);
-    });
+    }), warnings);
 }
 
 Result diode(const QStringList &args)
@@ -123,12 +129,12 @@ Result diode(const QStringList &args)
     const Diode_LoadReport report = Load_Diode_Data(&table);
     if (!report.ok && table.size() == 0)
         return failed(notRecognised(report.message()), json);
-    return listMatches(table, text, json, [&](int slot, QStringList *lines, QJsonArray *matches) {
+    return withWarnings(listMatches(table, text, json, [&](int slot, QStringList *lines, QJsonArray *matches) {
         const Diode_Record &d = table.record(slot);
         QJsonObject o{{QStringLiteral("type"), d.type}, {QStringLiteral("data"), d.data}};
         *lines << marked(d.type + kSeparator + d.data, table.isOwn(slot), &o);
         matches->append(o);
-    });
+    }), {report.message()});
 }
 
 // A marking code to its devices, and each base type to its ratings in the
@@ -151,10 +157,10 @@ Result smdcode(const QStringList &args)
     bool exact = false;
     const std::vector<int> found = Find_Smd_Codes(records, code, &exact);
     if (found.empty())
-        return nothingFound(code, json);
+        return withWarnings(nothingFound(code, json), problems);
 
     QString problem;
-    const bool haveTransistors = loadTransistors(&problem);
+    const bool haveTransistors = loadTransistors(&problem, &problems);
     const Transistor_Table &table = Transistor_Table_Instance();
     QStringList lines;
     QStringList bases;
@@ -189,7 +195,7 @@ Result smdcode(const QStringList &args)
     json.insert(QStringLiteral("exact"), exact);
     json.insert(QStringLiteral("matches"), matches);
     json.insert(QStringLiteral("baseTypes"), baseTypes);
-    return done(lines, json);
+    return withWarnings(done(lines, json), problems);
 }
 
 Result dict(const QStringList &args)
@@ -209,9 +215,10 @@ Result dict(const QStringList &args)
     const Dictionary_LoadReport report = Load_Dictionary_Data(&table);
     if (!report.ok && table.size() == 0)
         return failed(notRecognised(report.message()), json);
+    const QStringList warnings{report.message()};
     std::vector<int> matchNo;
     if (table.match(language, text, &matchNo) == 0)
-        return nothingFound(text, json);
+        return withWarnings(nothingFound(text, json), warnings);
     // Listed as the window lists them: in Hungarian alphabetical order, the
     // user's own entries after the shipped ones.
     QStringList lines;
@@ -226,7 +233,7 @@ Result dict(const QStringList &args)
         matches.append(o);
     }
     json.insert(QStringLiteral("matches"), matches);
-    return done(lines, json);
+    return withWarnings(done(lines, json), warnings);
 }
 
 } // namespace

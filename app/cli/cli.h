@@ -19,6 +19,9 @@ struct Result {
     QStringList lines;
     QJsonObject json;
     QString message;
+    // Damaged or missing data the result was made without: written to
+    // standard error before the result, whatever the exit code.
+    QStringList warnings;
 };
 
 Result usageError(const QString &message);

@@ -72,4 +72,12 @@ inline Result failed(Result r, const QJsonObject &json)
     return r;
 }
 
+inline Result withWarnings(Result r, const QStringList &warnings)
+{
+    for (const QString &w : warnings)
+        if (!w.isEmpty() && !r.warnings.contains(w) && w != r.message)
+            r.warnings << w;
+    return r;
+}
+
 } // namespace cli

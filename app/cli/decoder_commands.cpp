@@ -22,18 +22,12 @@ Result smd(const QStringList &args)
     // Three characters are read as the SMD window reads them (EIA-96) first.
     QStringList problems;
     smdcodes::ResistorResult eia;
-    if (code.size() == 3) {
+    if (code.size() == 3)
         eia = smdcodes::decodeResistor(code, smdcodes::loadTables(&problems));
-        if (!problems.isEmpty())
-            eia.known = false;
-    }
     // Digits, or digits with R as the decimal point: 103, 1002, 4R7.
     const smdcodes::ResistorResult digits = smdcodes::decodeDigitCode(code);
-    if (!eia.known && !digits.known) {
-        const QString why = eia.code.isEmpty() || problems.isEmpty() ? QStringLiteral("%1: nem ismert!").arg(code)
-                                                                     : problems.join(QLatin1Char(' '));
-        return failed(notRecognised(why), json);
-    }
+    if (!eia.known && !digits.known)
+        return withWarnings(failed(notRecognised(QStringLiteral("%1: nem ismert!").arg(code)), json), problems);
     const smdcodes::ResistorResult &r = eia.known ? eia : digits;
     const auto kindOf = [](const smdcodes::ResistorResult &x, bool isEia) {
         return isEia ? QStringLiteral("EIA-96") : QStringLiteral("%1-digit").arg(x.code.size());
@@ -52,7 +46,7 @@ Result smd(const QStringList &args)
                                 {QStringLiteral("text"), digits.text.trimmed()},
                                 {QStringLiteral("ohms"), digits.ohms}});
     }
-    return done(shown, json);
+    return withWarnings(done(shown, json), problems);
 }
 
 Result ceramic(const QStringList &args)
@@ -66,13 +60,12 @@ Result ceramic(const QStringList &args)
     const smdcodes::Tables tables = smdcodes::loadTables(&problems);
     const std::optional<double> pf = smdcodes::ceramicPicofarads(code, tables);
     if (!pf)
-        return failed(notRecognised(problems.isEmpty() ? QStringLiteral("%1: nem ismert kerámia kód.").arg(code)
-                                                       : problems.join(QLatin1Char(' '))),
-                      json);
+        return withWarnings(failed(notRecognised(QStringLiteral("%1: nem ismert kerámia kód.").arg(code)), json),
+                            problems);
     const QString text = smdcodes::decodeCeramic(code, tables);
     json.insert(QStringLiteral("text"), text);
     json.insert(QStringLiteral("picofarads"), *pf);
-    return done({text}, json);
+    return withWarnings(done({text}, json), problems);
 }
 
 Result elko(const QStringList &args)

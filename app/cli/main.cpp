@@ -1,6 +1,7 @@
 #include "app/cli/cli.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QTextStream>
 #include <cstdio>
@@ -85,10 +86,15 @@ int main(int argc, char *argv[])
     }
 
     const cli::Result result = it->run(args);
+    for (const QString &warning : result.warnings)
+        err << warning << '\n';
+    err.flush();
     if (json) {
         QJsonObject doc = result.json;
         if (result.code != cli::Recognised)
             doc.insert(QStringLiteral("error"), result.message);
+        if (!result.warnings.isEmpty())
+            doc.insert(QStringLiteral("warnings"), QJsonArray::fromStringList(result.warnings));
         out << QJsonDocument(doc).toJson(QJsonDocument::Indented);
     } else {
         for (const QString &line : result.lines)

@@ -97,6 +97,47 @@ private Q_SLOTS:
         QCOMPARE(text("lblText(2)"), QStringLiteral("5"));
     }
 
+    // At an end of the range a step back toward the middle must still move:
+    // every enabled bar, by arrow, key and track (page) step.
+    void steps_leave_the_ends_data()
+    {
+        QTest::addColumn<QString>("barName");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("expected");
+        const QStringList bars{"VScroll1(0)", "VScroll1(1)", "VScroll1(2)", "scrollPH(0)", "scrollPH(1)"};
+        for (const QString &b : bars) {
+            QTest::newRow(qPrintable(b + " 18 lower arrow")) << b << 18 << "lowerArrow" << 15;
+            QTest::newRow(qPrintable(b + " -18 upper arrow")) << b << -18 << "upperArrow" << -15;
+        }
+        const QString b = QStringLiteral("VScroll1(2)");
+        QTest::newRow("18 key down") << b << 18 << "keyDown" << 15;
+        QTest::newRow("-18 key up") << b << -18 << "keyUp" << -15;
+        QTest::newRow("18 track down") << b << 18 << "pageAdd" << 15;
+        QTest::newRow("-18 track up") << b << -18 << "pageSub" << -15;
+        QTest::newRow("18 upper arrow stays") << b << 18 << "upperArrow" << 18;
+        QTest::newRow("-18 key down stays") << b << -18 << "keyDown" << -18;
+        QTest::newRow("0 upper arrow") << b << 0 << "upperArrow" << 3;
+        QTest::newRow("0 track down") << b << 0 << "pageAdd" << -3;
+    }
+    void steps_leave_the_ends()
+    {
+        QFETCH(QString, barName);
+        QFETCH(int, start);
+        QFETCH(QString, how);
+        QFETCH(int, expected);
+        QScrollBar *b = child<QScrollBar>(win, barName);
+        b->setValue(start);
+        if (how.endsWith(QLatin1String("Arrow")))
+            clickArrow(b, how == QLatin1String("upperArrow"));
+        else if (how.startsWith(QLatin1String("key")))
+            QTest::keyClick(b, how == QLatin1String("keyUp") ? Qt::Key_Up : Qt::Key_Down);
+        else
+            b->triggerAction(how == QLatin1String("pageAdd") ? QAbstractSlider::SliderPageStepAdd
+                                                             : QAbstractSlider::SliderPageStepSub);
+        QCOMPARE(b->value(), expected);
+    }
+
     // The formulas and their failures are covered by the logic tables; here
     // each sought row on screen, clearing and choosing again.
     void each_sought_quantity_data()

@@ -97,6 +97,41 @@ private Q_SLOTS:
         QCOMPARE(text("Ns(0)"), QStringLiteral("104 menet"));   // 12.5 x 7.5075 x 1.1
     }
 
+    // The efficiency the file holds is the one shown, used and offered, even
+    // when it has a decimal comma or the list lacks it.
+    void efficiency_from_the_file_data()
+    {
+        QTest::addColumn<QString>("eta");
+        QTest::addColumn<QString>("entries");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("offered");
+        QTest::newRow("decimal comma") << " 82,5 " << "80|85" << 82.5 << "82,5";
+        QTest::newRow("not in the list") << "80" << "60|70|90" << 80.0 << "80";
+        QTest::newRow("in the list") << "70" << "60|70" << 70.0 << "70";
+    }
+    void efficiency_from_the_file()
+    {
+        QFETCH(QString, eta);
+        QFETCH(QString, entries);
+        QFETCH(double, value);
+        QFETCH(QString, offered);
+        const QStringList list = entries.split(QLatin1Char('|'));
+        QStringList lines{QStringLiteral("hatásfok"), eta, QStringLiteral(" %1 ").arg(list.size() - 1)};
+        lines << list << QStringLiteral("vasmag") << QStringLiteral(" 0 ");
+        QFile f(env.appDir() + QStringLiteral("/trafo.ini"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(textfile::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+        f.close();
+        open();
+        QCOMPARE(text("Label5"), QStringLiteral("Hatásfok:") + eta + QStringLiteral(" %"));
+        enter("120", "2");   // 240 VA: 82 % and 82,5 % give different powers
+        const double U[] = {120}, I[] = {2};
+        QCOMPARE(text("lblPower"), mod_trafo::szamit(U, I, 0, value, mod_trafo::kHipersilK).power);
+        frm_option_1 *o = openSettings();
+        QCOMPARE(combo(o)->currentText(), offered);
+        o->close();
+    }
+
     void winding_count_buttons_and_enlarged_window()
     {
         open();

@@ -153,6 +153,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"efficiency_garbled", "hatásfok|sok| 0 |60|vasmag| 1 ", false, "80", "60", kEiK},
                     ReadCase{"efficiency_after_vertical_tab", "hatásfok|\v70| 0 |60|vasmag| 1 ", false, "80", "60", kEiK},
                     ReadCase{"efficiency_0", "hatásfok|0| 0 |60|vasmag| 1 ", false, "80", "60", kEiK},
+                    ReadCase{"efficiency_decimal_comma", "hatásfok| 82,5 | 0 |60|vasmag| 1 ", true, " 82,5 ", "60", kEiK},
+                    ReadCase{"efficiency_comma_above_100", "hatásfok|100,5| 0 |60|vasmag| 1 ", false, "80", "60", kEiK},
                     ReadCase{"count_garbled", "hatásfok|70|sok|60|vasmag| 1 ", false, "70", nullptr, kHipersilK},
                     ReadCase{"count_negative", "hatásfok|70|-1 |vasmag| 1 ", false, "70", nullptr, kEiK},
                     ReadCase{"list_cut_short", "hatásfok|70| 4 |60|65", false, "70", "60|65", kHipersilK},
@@ -161,6 +163,17 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"core_code_unknown", "hatásfok|70| 0 |60|vasmag| 2 ", false, "70", "60", kHipersilK},
                     ReadCase{"LF_line_ends", "hatásfok\n70\n 0 \n60\nvasmag\n 1 ", false, "80", nullptr, kHipersilK}),
     [](const auto &i) { return std::string(i.param.name); });
+
+// The label shows the efficiency text; the calculation must use the same number.
+TEST(TrafoEfficiency, DecimalCommaReadsAsTheLabelShowsIt)
+{
+    const std::pair<const char *, double> cases[] = {
+        {" 82,5 ", 82.5}, {"82.5", 82.5}, {"80", 80}, {"72,5%", 72.5}, {"1.5,5", 1.5}, {"sok", 0}};
+    for (const auto &[text, value] : cases) {
+        EXPECT_EQ(efficiencyNumber(QString::fromUtf8(text)), value) << text;
+        EXPECT_EQ(Efficiency::fromText(QString::fromUtf8(text)).value(), value) << text;
+    }
+}
 
 class TrafoSettingsOnDisk : public ::testing::Test
 {

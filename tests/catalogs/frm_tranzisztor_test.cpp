@@ -1,3 +1,4 @@
+#include "catalogs/frm_dioda.h"
 #include "catalogs/frm_tranzisztor.h"
 #include "catalogs/transistormodel.h"
 #include "core/textfile.h"
@@ -305,6 +306,28 @@ private Q_SLOTS:
             QVERIFY(twips::width(lv) >= scale * 11880 - 300 - 60);
             QVERIFY(lv->geometry().right() < w.width());
         }
+    }
+
+    // Both catalog lists: a window of a given size shows the same list width
+    // whether or not it has ever been resized.
+    void list_width_does_not_wait_for_a_resize_data()
+    {
+        QTest::addColumn<bool>("diodes");
+        QTest::newRow("transistors") << false;
+        QTest::newRow("diodes") << true;
+    }
+    void list_width_does_not_wait_for_a_resize()
+    {
+        QFETCH(bool, diodes);
+        std::unique_ptr<ToolWindow> w(diodes ? static_cast<ToolWindow *>(new frm_dioda) : new frm_tranzisztor);
+        w->show();
+        QWidget *lv = part(*w, u8("LV1"));
+        const int opened = lv->width();
+        const QSize size = w->size();
+        w->resize(size + QSize(40, 0));
+        QVERIFY(lv->width() > opened);
+        w->resize(size);
+        QCOMPARE(lv->width(), opened);
     }
 };
 

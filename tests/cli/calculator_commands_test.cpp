@@ -185,7 +185,16 @@ TEST(CliCalculators, NumberBases)
     }
     EXPECT_EQ(outLines(runCli(args("base ff --from hex"))),
               (QStringList{QStringLiteral("Bináris: 11111111"), QStringLiteral("Decimális: 255"),
-                           QStringLiteral("Hexadecimélis: FF")}));
+                           QStringLiteral("Hexadecimális: FF")}));
+    // A character error: the error line on standard error, the window's values still shown.
+    for (const char *line : {"base 102 --from bin", "base 1g --from hex", "base 12a"}) {
+        SCOPED_TRACE(line);
+        const CliRun r = runCli(args(line));
+        EXPECT_EQ(r.code, 2);
+        EXPECT_EQ(r.err.trimmed(), QStringLiteral("Karakter hiba !!!!!!"));
+        EXPECT_EQ(outLines(r).size(), 3);
+        EXPECT_TRUE(outLines(r).value(2).startsWith(QStringLiteral("Hexadecimális: ")));
+    }
 }
 
 TEST(CliCalculators, BadInputIsAUsageErrorNeverInfOrNan)
@@ -199,8 +208,7 @@ TEST(CliCalculators, BadInputIsAUsageErrorNeverInfOrNan)
         "gain 0",           "gain -3",            "gain 1e400",            "divider U1=12 U2=5",
         "divider U1=5 U2=12 R2=10k", "divider U1=12 U2=5 R2=abc", "divider X=1 U2=5 R2=1", "divider U1=1e400 U2=5 R2=1k",
         "parallel 10k",     "parallel 10k 0",     "parallel R1=1k RE=2k",  "parallel 10k 4k7 1k",
-        "base",             "base 102 --from bin", "base 18446744073709551616", "base ff --from oct",
-        "base 1g --from hex", "base -5",          "base 5 --from",
+        "base",             "base 18446744073709551616", "base ff --from oct", "base -5", "base 5 --from",
     };
     for (const char *line : lines) {
         SCOPED_TRACE(line);

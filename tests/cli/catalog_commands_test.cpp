@@ -1,6 +1,8 @@
 #include "clirun.h"
 #include "support/userrecords.h"
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -94,14 +96,10 @@ TEST(CliCatalogs, SmdCodeLeadsToTheBaseTypesRatings)
     EXPECT_EQ(bc546a.value(QStringLiteral("ratings")).toObject().value(QStringLiteral("hfe")).toString(),
               QStringLiteral("110-220"));
 
-    // No code is "1a": the codes holding it are listed instead (1A, 1AM).
-    const QJsonObject loose = runCli(args("smdcode 1a --json")).json();
-    EXPECT_FALSE(loose.value(QStringLiteral("exact")).toBool());
-    QStringList codes;
-    for (const QJsonValue &m : loose.value(QStringLiteral("matches")).toArray())
-        codes << m.toObject().value(QStringLiteral("code")).toString();
-    EXPECT_TRUE(codes.contains(QStringLiteral("1AM")));
-    EXPECT_TRUE(codes.contains(QStringLiteral("1A")));
+    // Case does not widen the answer: "1a" is the whole code 1A, as the jump reads it.
+    const QJsonObject lower = runCli(args("smdcode 1a --json")).json();
+    EXPECT_EQ(lower.value(QStringLiteral("matches")), j.value(QStringLiteral("matches")));
+    EXPECT_EQ(lower.value(QStringLiteral("baseTypes")), j.value(QStringLiteral("baseTypes")));
 }
 
 TEST(CliCatalogs, NothingFoundIsOneAndBadUsageIsTwo)
@@ -138,9 +136,66 @@ TEST(CliCatalogs, HelpListsEveryCommand)
     EXPECT_TRUE(one.out.contains(QStringLiteral("--L")));
 }
 
+// A copy of the program beside damaged data: each command says what the window
+// would say about it on standard error, then prints what it found.
+TEST(CliCatalogs, DamagedDataIsReportedAndWhatIsFoundStillPrinted)
+{
+    const struct
+    {
+        const char *file;     // removed from the copy of the data
+        const char *line;
+        int code;
+        const char *errorHas;   // the window's message names the file
+        const char *outHas;
+    } cases[] = {
+        {"Tranzisztor/f05.txt", "transistor BC54", 0, "f05.txt", "BC547B"},
+        {"Tranzisztor/f05.txt", "smdcode 1A", 0, "f05.txt", "BC846A"},
+        {"Tranzisztor/f05.txt", "transistor XYZ99", 1, "f05.txt", ""},
+        {"SMD/!gyártók.txt", "smdcode 1A", 0, "gyártók", "BC846A"},
+        {"SMD/!smd_szorzo.txt", "smd 103", 0, "szorzo", "10 K-ohm"},
+        {"SMD/!smd_keramia.txt", "ceramic A2", 1, "keramia", ""},
+        {"dioda.ini", "diode 1N40", 1, "dioda.ini", ""},
+        // A user's file, a directory in its place, is named by its path.
+        {"saját/dioda.ini", "diode 1N40", 0, "kondrix/dioda.ini", "1N4007"},
+        {"saját/műszaki.txt", "dict kondenzátor", 0, "kondrix/műszaki.txt", "capacitor"},
+        {"saját/SMD/!smd.txt", "smdcode 1A", 0, "kondrix/SMD/!smd.txt", "BC846A"},
+        {"saját/Tranzisztor/f05.txt", "transistor BC54", 0, "Saját adatfájlok", "BC547B"},
+    };
+    const QString from = QStringLiteral(KONDRIX_BUILD_APP_DIR);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.line);
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        for (const QString &part : {QStringLiteral("Tranzisztor"), QStringLiteral("SMD")}) {
+            QDir().mkpath(dir.filePath(part));
+            for (const QString &f : QDir(from + QLatin1Char('/') + part).entryList(QDir::Files))
+                QFile::copy(from + QLatin1Char('/') + part + QLatin1Char('/') + f, dir.filePath(part + QLatin1Char('/') + f));
+        }
+        for (const QString &f : {QStringLiteral("kondrix-cli"), QStringLiteral("dioda.ini"), QStringLiteral("műszaki.txt")})
+            ASSERT_TRUE(QFile::copy(from + QLatin1Char('/') + f, dir.filePath(f)));
+        QTemporaryDir home;
+        const QString own = QString::fromUtf8(c.file).section(QString::fromUtf8("saját/"), 1);
+        if (own.isEmpty()) {
+            ASSERT_TRUE(QFile::remove(dir.filePath(QString::fromUtf8(c.file))));
+        } else {
+            const QString mine = home.filePath(QStringLiteral("kondrix/") + own);
+            ASSERT_TRUE(userrecords::writeAll(home.filePath(QStringLiteral("kondrix"))));
+            ASSERT_TRUE(QFile::remove(mine) && QDir().mkpath(mine));
+        }
+        for (bool json : {false, true}) {
+            const CliRun r = runCli(args(c.line) + (json ? QStringList{QStringLiteral("--json")} : QStringList()),
+                                    dir.filePath(QStringLiteral("kondrix-cli")), own.isEmpty() ? QString() : home.path());
+            EXPECT_EQ(r.code, c.code);
+            EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.errorHas))) << r.err.toStdString();
+            EXPECT_TRUE(r.out.contains(QString::fromUtf8(c.outHas))) << r.out.toStdString();
+        }
+    }
+}
+
 TEST(CliCatalogs, UsersOwnRecordsComeAfterTheShippedOnesMarked)
 {
     QTemporaryDir home;
+    const QString cli = QStringLiteral(KONDRIX_CLI_PREFIX "/bin/kondrix-cli");
     ASSERT_TRUE(userrecords::writeAll(home.path() + QStringLiteral("/kondrix")));
     const struct
     {
@@ -155,7 +210,7 @@ TEST(CliCatalogs, UsersOwnRecordsComeAfterTheShippedOnesMarked)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.line);
-        const CliRun r = runCli(args(c.line), home.path());
+        const CliRun r = runCli(args(c.line), cli, home.path());
         ASSERT_EQ(r.code, 0) << r.err.toStdString();
         QStringList lines = outLines(r);
         const QStringList bases = lines.filter(QRegularExpression(QStringLiteral("^Alap: ")));
@@ -167,7 +222,7 @@ TEST(CliCatalogs, UsersOwnRecordsComeAfterTheShippedOnesMarked)
         EXPECT_EQ(r.out.count(QString::fromUtf8("(saját)")), c.marks);
 
         const QJsonArray m =
-            runCli(args(c.line) + QStringList{QStringLiteral("--json")}, home.path()).json().value(QStringLiteral("matches")).toArray();
+            runCli(args(c.line) + QStringList{QStringLiteral("--json")}, cli, home.path()).json().value(QStringLiteral("matches")).toArray();
         ASSERT_EQ(m.size(), lines.size());
         EXPECT_FALSE(m.first().toObject().value(QStringLiteral("own")).toBool());
         EXPECT_TRUE(m.last().toObject().value(QStringLiteral("own")).toBool());

@@ -16,7 +16,9 @@ struct CliRun {
 };
 
 // dataHome: the XDG_DATA_HOME of the run (the user's own records); none by default.
-inline CliRun runCli(const QStringList &args, const QString &dataHome = QString())
+inline CliRun runCli(const QStringList &args,
+                     const QString &program = QStringLiteral(KONDRIX_CLI_PREFIX "/bin/kondrix-cli"),
+                     const QString &dataHome = QString())
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -28,7 +30,7 @@ inline CliRun runCli(const QStringList &args, const QString &dataHome = QString(
     env.insert(QStringLiteral("XDG_DATA_HOME"),
                dataHome.isEmpty() ? QStringLiteral(KONDRIX_CLI_PREFIX "/no-data") : dataHome);
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(KONDRIX_CLI_PREFIX "/bin/kondrix-cli"), args);
+    p.start(program, args);
     CliRun r;
     if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit)
         return r;

@@ -34,6 +34,7 @@ const Decoded kDecoded[] = {
     {"ceramic", "KA2", {"100 pF"}, 100},
     {"ceramic", "S3", {"4,7 nF"}, 4700},
     {"ceramic", "A9", {"0,1 pF"}, 0.1},
+    {"ceramic", "A8", {"0,01 pF"}, 0.01},
     {"elko", "A475", {"4,7 uF/10 V"}, 4.7e6},
     {"elko", "e106", {"10 uF/2.5 V"}, 1e7},
     {"elko", "E106", {"10 uF/25 V"}, 1e7},

@@ -45,7 +45,8 @@ Shown shownBy(const QWidget &trafo, const QComboBox *combo)
 {
     Shown s{part<QLabel>(trafo, u8("Label4"))->text(), part<QLabel>(trafo, u8("Label5"))->text(), {}};
     for (int i = 0; i < combo->count(); ++i)
-        s.efficiencies << combo->itemText(i);
+        if (!combo->itemData(i).toBool())   // the file's own efficiency, shown though not listed
+            s.efficiencies << combo->itemText(i);
     return s;
 }
 } // namespace

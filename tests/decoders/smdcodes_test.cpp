@@ -176,7 +176,7 @@ TEST(SmdCeramic, last_two_characters_decode)
     const std::pair<const char *, const char *> cases[] = {
         {"A2", "100 pF"},   {"KA2", "100 pF"}, {"S3", "4,7 nF"}, {"Z6", "9,1 uF"},  {"a2", "250 pF"},
         {"y1", "90 pF"},    {"A9", "0,1 pF"},  {"J9", "0,22 pF"}, {"A0", ""},        {"A", ""},
-        {"", ""},           {"I2", ""},        {"Ax", ""},       {"2A", ""},        {"B8", "110 uF"},
+        {"", ""},           {"I2", ""},        {"Ax", ""},       {"2A", ""},        {"B8", "0,011 pF"}, {"A8", "0,01 pF"}, {"S7", "47 uF"},
     };
     for (auto [typed, shown] : cases)
         EXPECT_EQ(decodeCeramic(u8(typed), shippedTables()), u8(shown)) << typed;
