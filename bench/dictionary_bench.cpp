@@ -9,6 +9,7 @@
 #include "catalogs/frm_szotar.h"
 #include "core/appdir.h"
 #include "core/textfile.h"
+#include "core/userdata.h"
 
 #include <QApplication>
 #include <QFile>
@@ -35,6 +36,7 @@ struct Files
             || f.write(textfile::encode(dictionary_synth::generate())) < 0)
             qFatal("cannot write the synthetic dictionary");
         appdir::setPath(dir.path());
+        userdata::setPath(dir.path() + QStringLiteral("/no-records-of-the-user"));   // as most users have
     }
 };
 

@@ -8,6 +8,7 @@
 #include "catalogs/transistormodel.h"
 #include "core/appdir.h"
 #include "core/textfile.h"
+#include "core/userdata.h"
 
 #include <array>
 #include <QApplication>
@@ -41,6 +42,7 @@ struct Catalog
         if (!dir.isValid() || !transistor_synth::writeFiles(dir.path() + QStringLiteral("/Tranzisztor"), files))
             qFatal("cannot write the synthetic catalog");
         appdir::setPath(dir.path());
+        userdata::setPath(dir.path() + QStringLiteral("/no-records-of-the-user"));   // as most users have
     }
 };
 

@@ -1,6 +1,10 @@
 #include "catalogs/dictionary.h"
 
 #include "catalogs/tableload.h"
+#include "core/appdir.h"
+#include "core/userdata.h"
+
+#include <QFile>
 
 #include <QCollator>
 #include <QCollatorSortKey>
@@ -49,6 +53,7 @@ const Dictionary_Entry &Dictionary_Table::entry(int row) const
 
 void Dictionary_Table::clear()
 {
+    m_shipped = 0;
     m_entries.clear();
     for (int c = 0; c < kDictionaryLanguages; ++c) {
         m_folded[size_t(c)].clear();
@@ -56,9 +61,8 @@ void Dictionary_Table::clear()
     }
 }
 
-void Dictionary_Table::read(const QString &text)
+void Dictionary_Table::readLines(const QString &text)
 {
-    clear();
     textfile::LineReader in(text);
     while (!in.atEnd()) {
         const QStringView line = in.readLineView();
@@ -66,6 +70,14 @@ void Dictionary_Table::read(const QString &text)
             continue;
         m_entries.push_back(Split_Dictionary_Line(line));
     }
+}
+
+void Dictionary_Table::read(const QString &text, const QString &own)
+{
+    clear();
+    readLines(text);
+    m_shipped = size();
+    readLines(own);
     const size_t n = m_entries.size();
 
     // Hungarian order whatever the system's locale: á with a, cs after c,
@@ -89,8 +101,11 @@ void Dictionary_Table::read(const QString &text)
         std::vector<int> &order = m_order[size_t(c)];
         order.resize(n);
         std::iota(order.begin(), order.end(), 0);
-        std::stable_sort(order.begin(), order.end(),
-                         [&keys](int a, int b) { return keys[size_t(a)].compare(keys[size_t(b)]) < 0; });
+        // The user's entries keep their place after the shipped ones, as in
+        // every other list, and are easily found there.
+        const auto byKey = [&keys](int a, int b) { return keys[size_t(a)].compare(keys[size_t(b)]) < 0; };
+        std::stable_sort(order.begin(), order.begin() + m_shipped, byKey);
+        std::stable_sort(order.begin() + m_shipped, order.end(), byKey);
     }
 }
 
@@ -121,20 +136,29 @@ QString Dictionary_FileName()
 
 QString Dictionary_LoadReport::message() const
 {
-    if (ok)
-        return QString();
-    return QString::fromUtf8("A szótár adatfájl (műszaki.txt) hiányzik vagy nem olvasható, "
-                             "a lista üres.");
+    QStringList lines = ownProblems;
+    if (!ok)
+        lines.prepend(entries == 0 ? QString::fromUtf8("A szótár adatfájl (műszaki.txt) hiányzik vagy nem olvasható, "
+                                                       "a lista üres.")
+                                   : QString::fromUtf8("A szótár adatfájl (műszaki.txt) hiányzik vagy nem olvasható, "
+                                                       "csak a saját szavak látszanak."));
+    return lines.join(QLatin1Char('\n'));
 }
 
 Dictionary_LoadReport Load_Dictionary_Data(QIODevice &device, Dictionary_Table *table)
 {
     const bool ok = loadTable(device, table);
-    return Dictionary_LoadReport{ok, table->size()};
+    return Dictionary_LoadReport{ok, table->size(), {}};
 }
 
 Dictionary_LoadReport Load_Dictionary_Data(Dictionary_Table *table)
 {
-    const bool ok = loadTable(Dictionary_FileName(), table);
-    return Dictionary_LoadReport{ok, table->size()};
+    Dictionary_LoadReport report;
+    QString shipped, own;
+    QFile f(appdir::file(Dictionary_FileName()));
+    report.ok = textfile::readAll(f, &shipped);
+    userdata::read(Dictionary_FileName(), &own, &report.ownProblems);
+    table->read(shipped, own);
+    report.entries = table->size();
+    return report;
 }

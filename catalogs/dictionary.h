@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <array>
@@ -32,15 +33,19 @@ class Dictionary_Table
 {
 public:
     int size() const { return int(m_entries.size()); }
-    // Rows count from 0 in file order; an empty entry out of range.
+    // Rows count from 0 in file order, the user's own entries after the
+    // shipped ones; an empty entry out of range.
     const Dictionary_Entry &entry(int row) const;
+    bool isOwn(int row) const { return row >= m_shipped && row < size(); }
 
-    // Reads every non-empty line of text, then orders every column in
-    // Hungarian alphabetical order (sort keys computed here, once).
-    void read(const QString &text);
+    // Reads every non-empty line of text, then of own (the user's file),
+    // then orders every column in Hungarian alphabetical order (sort keys
+    // computed here, once).
+    void read(const QString &text, const QString &own = QString());
     void clear();
 
-    // Rows in ascending order of column, equal terms in file order.
+    // Rows in ascending order of column, equal terms in file order; the
+    // user's own entries, ordered alike, after all the shipped ones.
     const std::vector<int> &order(int column) const;
 
     // Marks the rows whose term in language contains needle (folded as
@@ -49,6 +54,9 @@ public:
     int match(int language, QStringView needle, std::vector<int> *matchNo) const;
 
 private:
+    void readLines(const QString &text);
+
+    int m_shipped = 0;
     std::vector<Dictionary_Entry> m_entries;
     std::array<std::vector<QString>, kDictionaryLanguages> m_folded;
     std::array<std::vector<int>, kDictionaryLanguages> m_order;
@@ -56,13 +64,14 @@ private:
 
 struct Dictionary_LoadReport
 {
-    bool ok = true;
+    bool ok = true;   // the shipped file was read
     int entries = 0;
-    QString message() const;   // Hungarian, empty when the file was read
+    QStringList ownProblems;   // the user's file, when it is there but unreadable
+    QString message() const;   // Hungarian, empty when every file there was read
 };
 
 QString Dictionary_FileName();
 
 Dictionary_LoadReport Load_Dictionary_Data(QIODevice &device, Dictionary_Table *table);
-// Reads "\műszaki.txt" of the application directory.
+// Reads "\műszaki.txt" of the application directory, then the user's own.
 Dictionary_LoadReport Load_Dictionary_Data(Dictionary_Table *table);

@@ -1,6 +1,8 @@
 #include "catalogs/dictionarymodel.h"
 
 #include "catalogs/dictionary.h"
+#include "core/userdata.h"
+#include "ui/controls.h"
 
 DictionaryModel::DictionaryModel(const Dictionary_Table *table, QObject *parent)
     : QAbstractTableModel(parent), m_table(table)
@@ -24,8 +26,14 @@ QVariant DictionaryModel::data(const QModelIndex &index, int role) const
         return QVariant();
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
         return m_table->entry(row).term[size_t(index.column())];
+    // No column to spare for a mark: the user's own entries are told by
+    // their colour, and named so in the tip.
+    case Qt::ToolTipRole:
+        return m_table->isOwn(row) ? userdata::marked(m_table->entry(row).term[size_t(index.column())])
+                                   : m_table->entry(row).term[size_t(index.column())];
+    case Qt::ForegroundRole:
+        return m_table->isOwn(row) ? QVariant(ownRecordColour()) : QVariant();
     case KeyRole:
         return QLatin1Char('A') + QString::number(m_keyOf[size_t(row)]);
     case RowRole:

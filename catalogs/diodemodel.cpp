@@ -1,6 +1,8 @@
 #include "catalogs/diodemodel.h"
 
 #include "catalogs/diodetable.h"
+#include "core/userdata.h"
+#include "ui/controls.h"
 
 #include <numeric>
 
@@ -28,7 +30,11 @@ QVariant DiodeModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
-        return index.column() == 0 ? r.type : r.data;
+        if (index.column() == 0)
+            return r.type;
+        return m_table->isOwn(slot) ? userdata::marked(r.data) : r.data;
+    case Qt::ForegroundRole:
+        return m_table->isOwn(slot) ? QVariant(ownRecordColour()) : QVariant();
     case KeyRole:
         return QLatin1Char('A') + QString::number(slot);
     default:

@@ -1,6 +1,10 @@
 #include "catalogs/diodetable.h"
 
 #include "catalogs/tableload.h"
+#include "core/appdir.h"
+#include "core/userdata.h"
+
+#include <QFile>
 
 
 const Diode_Record &Diode_Table::record(int slot) const
@@ -9,9 +13,16 @@ const Diode_Record &Diode_Table::record(int slot) const
     return slot >= 1 && slot <= size() ? m_records[size_t(slot - 1)] : empty;
 }
 
-void Diode_Table::read(const QString &text)
+void Diode_Table::read(const QString &text, const QString &own)
 {
     clear();
+    readPairs(text);
+    m_shipped = size();
+    readPairs(own);
+}
+
+void Diode_Table::readPairs(const QString &text)
+{
     textfile::LineReader in(text);
     while (!in.atEnd()) {
         Diode_Record r;
@@ -40,20 +51,29 @@ QString Diode_FileName()
 
 QString Diode_LoadReport::message() const
 {
-    if (ok)
-        return QString();
-    return QString::fromUtf8("A dióda adatfájl (dioda.ini) hiányzik vagy nem olvasható, "
-                             "a lista üres.");
+    QStringList lines = ownProblems;
+    if (!ok)
+        lines.prepend(records == 0 ? QString::fromUtf8("A dióda adatfájl (dioda.ini) hiányzik vagy nem olvasható, "
+                                                       "a lista üres.")
+                                   : QString::fromUtf8("A dióda adatfájl (dioda.ini) hiányzik vagy nem olvasható, "
+                                                       "csak a saját diódák látszanak."));
+    return lines.join(QLatin1Char('\n'));
 }
 
 Diode_LoadReport Load_Diode_Data(QIODevice &device, Diode_Table *table)
 {
     const bool ok = loadTable(device, table);
-    return Diode_LoadReport{ok, table->size()};
+    return Diode_LoadReport{ok, table->size(), {}};
 }
 
 Diode_LoadReport Load_Diode_Data(Diode_Table *table)
 {
-    const bool ok = loadTable(Diode_FileName(), table);
-    return Diode_LoadReport{ok, table->size()};
+    Diode_LoadReport report;
+    QString shipped, own;
+    QFile f(appdir::file(Diode_FileName()));
+    report.ok = textfile::readAll(f, &shipped);
+    userdata::read(Diode_FileName(), &own, &report.ownProblems);
+    table->read(shipped, own);
+    report.records = table->size();
+    return report;
 }

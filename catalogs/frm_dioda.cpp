@@ -63,8 +63,10 @@ frm_dioda::frm_dioda(QWidget *parent)
     lbl_hiba->setWordWrap(true);
     lbl_hiba->setFont(boldFont(font(), 10));
     lbl_hiba->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
-    twips::place(lbl_hiba, 360, 2040, 7575, 615);   // over the empty list
+    twips::place(lbl_hiba, 360, 2040, 7575, 615);   // over the list
     lbl_hiba->hide();
+    connect(Text1, &QLineEdit::textEdited, lbl_hiba, [this] { hideListMessageOverRows(lbl_hiba); });
+    connect(LV1, &ReportList::itemClicked, lbl_hiba, [this] { hideListMessageOverRows(lbl_hiba); });
 
     Form_Load();
 }
@@ -79,10 +81,8 @@ frm_dioda::~frm_dioda()
 void frm_dioda::Form_Load()
 {
     m_report = Load_Diode_Data(&m_table);
-    lbl_hiba->setText(m_report.message());
-    lbl_hiba->setVisible(!m_report.ok);
-    lbl_hiba->raise();
     List_All_Diodes();
+    showListMessage(lbl_hiba, m_report.message(), m_table.size() > 0);
 }
 
 void frm_dioda::List_All_Diodes()

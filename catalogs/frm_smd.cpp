@@ -4,6 +4,7 @@
 #include "catalogs/module1.h"
 #include "catalogs/smdlink.h"
 #include "catalogs/smdmodel.h"
+#include "core/userdata.h"
 #include "ui/controls.h"
 #include "ui/reportlist.h"
 #include "ui/twips.h"
@@ -108,7 +109,9 @@ void frm_SMD::Form_Load()
 {
     m_problems.clear();
     Load_Makers();
-    m_model->setRecords(Load_Smd_Codes(&m_problems));
+    int shipped = 0;
+    std::vector<Smd_Record> codes = Load_Smd_Codes(&m_problems, &shipped);
+    m_model->setRecords(std::move(codes), shipped);
     lbl_hiba->setText(m_problems.join(QLatin1Char('\n')));
     lbl_hiba->setVisible(!m_problems.isEmpty());
     repaint();
@@ -132,7 +135,7 @@ void frm_SMD::LV1_ItemClick(int row)
     lbl[1]->setText(details[1]);
     lbl[2]->setText(details[2]);
     lbl[4]->setText(details[3]);
-    lbl[5]->setText(details[4]);
+    lbl[5]->setText(m_model->isOwn(row) ? userdata::marked(details[4]) : details[4]);
     // A missing picture leaves its image empty.
     const QString inner = Smd_InnerPicture((*r)[3]);
     if (!inner.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "catalogs/dictionarymodel.h"
 #include "core/search.h"
+#include "core/userdata.h"
 #include "ui/controls.h"
 #include "ui/reportlist.h"
 #include "ui/twips.h"
@@ -133,6 +134,17 @@ frm_szotar::frm_szotar(QWidget *parent)
         lblOut[size_t(i)] = out;
     }
 
+    // The terms are shown as they are, to be copied: the user's own entry is
+    // marked beside the first box's caption instead.
+    lbl_sajat = new QLabel(userdata::marker(), this);
+    lbl_sajat->setObjectName(QStringLiteral("lbl_sajat"));
+    lbl_sajat->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    QPalette own = lbl_sajat->palette();
+    own.setColor(QPalette::WindowText, ownRecordColour());
+    lbl_sajat->setPalette(own);
+    twips::place(lbl_sajat, 8775, 4320, 3000, 255);
+    lbl_sajat->hide();
+
     lbl_hiba = new QLabel(this);
     lbl_hiba->setObjectName(QStringLiteral("lbl_hiba"));
     lbl_hiba->setTextFormat(Qt::PlainText);
@@ -143,6 +155,8 @@ frm_szotar::frm_szotar(QWidget *parent)
     lbl_hiba->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
     twips::place(lbl_hiba, 360, 1800, 11175, 615);
     lbl_hiba->hide();
+    connect(Text1, &QLineEdit::textEdited, lbl_hiba, [this] { hideListMessageOverRows(lbl_hiba); });
+    connect(LV1, &ReportList::itemClicked, lbl_hiba, [this] { hideListMessageOverRows(lbl_hiba); });
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -176,9 +190,7 @@ void frm_szotar::Form_Load()
 void frm_szotar::Load_Dictionary()
 {
     m_report = Load_Dictionary_Data(&m_table);
-    lbl_hiba->setText(m_report.message());
-    lbl_hiba->setVisible(!m_report.ok);
-    lbl_hiba->raise();
+    showListMessage(lbl_hiba, m_report.message(), m_table.size() > 0);
 
     m_model->setSortColumn(0);
     m_model->listAll();
@@ -200,6 +212,7 @@ void frm_szotar::clearLabels()
 {
     for (QLabel *l : lblOut)
         l->clear();
+    lbl_sajat->hide();
 }
 
 void frm_szotar::Command1_Click()
@@ -245,6 +258,7 @@ void frm_szotar::LV1_ItemClick(int row)
     const Dictionary_Entry &e = m_table.entry(r);
     for (int i = 0; i < kDictionaryLanguages; ++i)
         lblOut[size_t(i)]->setText(e.term[size_t(i)]);
+    lbl_sajat->setVisible(m_table.isOwn(r));
 }
 
 void frm_szotar::Timer1_Timer()

@@ -72,4 +72,5 @@ private:
     std::array<QLabel *, kDictionaryLanguages> lblOut{};
     QTimer *Timer1;
     QLabel *lbl_hiba;
+    QLabel *lbl_sajat;   // the shown entry is the user's own
 };

@@ -3,6 +3,7 @@
 #include "catalogs/transistormodel.h"
 #include "core/appdir.h"
 #include "core/search.h"
+#include "core/userdata.h"
 #include "ui/about.h"
 #include "ui/controls.h"
 #include "ui/reportlist.h"
@@ -287,6 +288,8 @@ void frm_tranzisztor::LV1_ItemClick(int row)
         l->setToolTip(clipped ? l->text() : QString());
     }
     lbl[17]->setText(details[17]);
+    if (Transistor_Table_Instance().isOwn(slot))
+        lbl[12]->setText(userdata::marked(details[12]));
 
     const QString path = packagePicture(rec.field[13]);
     if (!appdir::fileExists(path)) {

@@ -2,6 +2,7 @@
 
 #include "core/appdir.h"
 #include "core/textfile.h"
+#include "core/userdata.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -491,8 +492,10 @@ inline QStringView Transistor_Table::line(int slot, int f) const
 
 QStringView Transistor_Table::field(int slot, int f) const
 {
-    if (slot < 0 || slot >= m_count || f < 0 || f >= kTransistorFields)
+    if (slot < 0 || f < 0 || f >= kTransistorFields)
         return {};
+    if (slot >= m_count)
+        return m_own ? m_own->field(slot - m_count, f) : QStringView();
     const Column &c = m_columns[f];
     if (codeColumn(f) >= 0) {
         const uint8_t code = slot < c.lines ? c.code[size_t(slot)] : 0;
@@ -513,6 +516,17 @@ Transistor_Record Transistor_Table::record(int slot) const
 }
 
 void Transistor_Table::findTypes(QStringView needle, std::vector<int> *out) const
+{
+    findShipped(needle, out);
+    if (!m_own || m_own->m_count == 0)
+        return;
+    std::vector<int> own;
+    m_own->findShipped(needle, &own);
+    for (int s : own)
+        out->push_back(m_count + s);
+}
+
+void Transistor_Table::findShipped(QStringView needle, std::vector<int> *out) const
 {
     out->clear();
     const Column &names = m_columns[0];
@@ -586,7 +600,7 @@ qsizetype Transistor_Table::memoryBytes() const
         bytes += qsizetype(m_columns[f].startCapacity * sizeof(uint32_t));
         bytes += qsizetype(m_columns[f].code.capacity());
     }
-    return bytes;
+    return bytes + (m_own ? m_own->memoryBytes() : 0);
 }
 
 Transistor_Table &Transistor_Table_Instance()
@@ -622,6 +636,12 @@ QString Transistor_LoadReport::message() const
 struct TransistorLoader
 {
     static Transistor_LoadReport load(const Transistor_Source &source, Transistor_Table *table);
+    static Transistor_LoadReport loadOwn(const Transistor_Source &source, Transistor_Table *table)
+    {
+        if (!table->m_own)
+            table->m_own = std::make_unique<Transistor_Table>();
+        return load(source, table->m_own.get());
+    }
     static void decodeUsage(Transistor_Table::Column &c, const char16_t *d);
     static void usageFromBytes(Transistor_Table::Column &c, const char *p, qsizetype n);
 };
@@ -657,6 +677,8 @@ Transistor_LoadReport TransistorLoader::load(const Transistor_Source &source, Tr
     Transistor_LoadReport report;
     Transistor_Table &t = *table;
     t.m_count = 0;
+    if (t.m_own)   // kept for its buffers
+        t.m_own->m_count = 0;
     for (int f = 0; f < kTransistorFields; ++f) {
         t.m_columns[f].lines = 0;
         t.m_columns[f].textLength = 0;
@@ -802,36 +824,77 @@ Transistor_LoadReport Load_Transistor_Data(const std::array<Transistor_File, kTr
     return TransistorLoader::load(source, table);
 }
 
+namespace {
+QString fieldFile(int f)
+{
+    return QStringLiteral("\\Tranzisztor\\") + Transistor_FileName(f);
+}
+
+// The nineteen field files of one folder, read one at a time.
+struct FieldFiles
+{
+    std::array<QString, kTransistorFields> paths;   // empty when missing
+    std::array<qint64, kTransistorFields> sizes{};
+
+    void find(QString (*locate)(const QString &relative))
+    {
+        for (int f = 0; f < kTransistorFields; ++f) {
+            const QString path = locate(fieldFile(f));
+            const QFileInfo fi(path);
+            // Hidden and read-only files count; a directory of that name does not.
+            const bool exists = !path.isEmpty() && fi.exists() && !fi.isDir();
+            paths[size_t(f)] = exists ? path : QString();
+            sizes[size_t(f)] = exists ? fi.size() : -1;
+        }
+    }
+
+    // Valid while this lives.
+    Transistor_Source source() const
+    {
+        Transistor_Source source;
+        source.size = [this](int f) { return sizes[size_t(f)]; };
+        source.read = [this](int f) {
+            Transistor_File file;
+            const QString &path = paths[size_t(f)];
+            if (path.isEmpty())
+                return file;   // missing
+            QFile in(path);
+            if (!in.open(QIODevice::ReadOnly)) {
+                file.state = Transistor_File::State::Unreadable;
+                return file;
+            }
+            file.bytes = in.readAll();
+            file.state = in.error() == QFileDevice::NoError ? Transistor_File::State::Read
+                                                            : Transistor_File::State::Unreadable;
+            return file;
+        };
+        return source;
+    }
+};
+} // namespace
+
 Transistor_LoadReport Load_Transistor_Data()
 {
-    std::array<QString, kTransistorFields> paths;
-    std::array<qint64, kTransistorFields> sizes{};
-    for (int f = 0; f < kTransistorFields; ++f) {
-        const QString path = appdir::file(QStringLiteral("\\Tranzisztor\\") + Transistor_FileName(f));
-        const QFileInfo fi(path);
-        // Hidden and read-only files count; a directory of that name does not.
-        const bool exists = !path.isEmpty() && fi.exists() && !fi.isDir();
-        paths[size_t(f)] = exists ? path : QString();
-        sizes[size_t(f)] = exists ? fi.size() : -1;
+    Transistor_Table &table = Transistor_Table_Instance();
+    FieldFiles files;
+    files.find(appdir::file);
+    Transistor_LoadReport report = TransistorLoader::load(files.source(), &table);
+
+    // The user's files count once any of them is there: a missing one then
+    // is as damaged as a missing shipped one.
+    bool own = false;
+    for (int f = 0; f < kTransistorFields && !own; ++f)
+        own = userdata::present(fieldFile(f));
+    if (!own)
+        return report;
+    files.find(userdata::file);
+    const Transistor_LoadReport mine = TransistorLoader::loadOwn(files.source(), &table);
+    report.records += mine.records;
+    if (!mine.ok()) {
+        const QString folder = QFileInfo(userdata::file(fieldFile(0))).path();
+        report.problems << QString::fromUtf8("Saját adatfájlok (%1):").arg(folder) << mine.problems;
     }
-    Transistor_Source source;
-    source.size = [&sizes](int f) { return sizes[size_t(f)]; };
-    source.read = [&paths](int f) {
-        Transistor_File file;
-        const QString &path = paths[size_t(f)];
-        if (path.isEmpty())
-            return file;   // missing
-        QFile in(path);
-        if (!in.open(QIODevice::ReadOnly)) {
-            file.state = Transistor_File::State::Unreadable;
-            return file;
-        }
-        file.bytes = in.readAll();
-        file.state = in.error() == QFileDevice::NoError ? Transistor_File::State::Read
-                                                        : Transistor_File::State::Unreadable;
-        return file;
-    };
-    return TransistorLoader::load(source, &Transistor_Table_Instance());
+    return report;
 }
 
 QString Decode_Usage_Class(const QString &code)

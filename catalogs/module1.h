@@ -35,7 +35,11 @@ public:
     Transistor_Table(Transistor_Table &&) noexcept;
     Transistor_Table &operator=(Transistor_Table &&) noexcept;
 
-    int size() const { return m_count; }
+    // Every record, the shipped ones first, then the user's own.
+    int size() const { return m_count + (m_own ? m_own->m_count : 0); }
+    // The user's own records take the slots from shippedSize() on.
+    int shippedSize() const { return m_count; }
+    bool isOwn(int slot) const { return slot >= m_count && slot < size(); }
     // Empty for a slot or field out of range.
     QStringView field(int slot, int field) const;
     Transistor_Record record(int slot) const;
@@ -52,6 +56,7 @@ public:
 private:
     friend struct TransistorLoader;
     QStringView line(int slot, int field) const;   // as read, without its line end
+    void findShipped(QStringView needle, std::vector<int> *out) const;
 
     int m_count = 0;
     std::unique_ptr<char16_t[]> m_text;   // the decoded files, line ends included
@@ -59,6 +64,9 @@ private:
     std::unique_ptr<Column[]> m_columns;
     std::unique_ptr<char16_t[]> m_folded;   // file 0 case-folded, character for character
     size_t m_foldedCapacity = 0;
+    // The user's own records, a table of their own: the shipped table stays
+    // as compact and fast as before, and a damaged user file cannot touch it.
+    std::unique_ptr<Transistor_Table> m_own;
 };
 
 // One field file as handed to the loader.
@@ -100,8 +108,12 @@ Transistor_LoadReport Load_Transistor_Data(const Transistor_Source &source, Tran
 Transistor_LoadReport Load_Transistor_Data(const std::array<Transistor_File, kTransistorFields> &files,
                                            Transistor_Table *table);
 
+// Both of the above leave the table without records of the user's own.
+
 // Reads "\Tranzisztor\f00.txt" .. "\Tranzisztor\f18.txt" of the application
-// directory into the program-wide table.
+// directory into the program-wide table, then the user's own files when the
+// user has any. The report counts both; a damaged user file is named after
+// the shipped ones, under the user's folder.
 Transistor_LoadReport Load_Transistor_Data();
 
 // The program-wide transistor table.

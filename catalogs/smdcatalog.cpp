@@ -4,6 +4,7 @@
 #include "core/datafile.h"
 #include "core/search.h"
 #include "core/textfile.h"
+#include "core/userdata.h"
 
 Smd_Record Split_Smd_Line(QStringView line)
 {
@@ -81,10 +82,17 @@ std::vector<Smd_Maker> Load_Smd_Makers(QStringList *problems)
     return datafile::read(Smd_MakerFile(), &text, problems) ? Read_Smd_Makers(text) : std::vector<Smd_Maker>();
 }
 
-std::vector<Smd_Record> Load_Smd_Codes(QStringList *problems)
+std::vector<Smd_Record> Load_Smd_Codes(QStringList *problems, int *shipped)
 {
     QString text;
-    return datafile::read(Smd_CodeFile(), &text, problems) ? Read_Smd_Codes(text) : std::vector<Smd_Record>();
+    std::vector<Smd_Record> codes =
+        datafile::read(Smd_CodeFile(), &text, problems) ? Read_Smd_Codes(text) : std::vector<Smd_Record>();
+    if (shipped)
+        *shipped = int(codes.size());
+    if (userdata::read(Smd_CodeFile(), &text, problems))
+        for (Smd_Record &r : Read_Smd_Codes(text))
+            codes.push_back(std::move(r));
+    return codes;
 }
 
 QString Smd_CodeFile() { return QStringLiteral("\\SMD\\!smd.txt"); }

@@ -43,9 +43,11 @@ std::vector<int> Find_Smd_Codes(const std::vector<Smd_Record> &records, const QS
                                 bool *exact = nullptr);
 
 // Read the maker file and the code file of the application directory; a
-// missing file gives an empty table and is named in problems.
+// missing file gives an empty table and is named in problems. The codes of
+// the user's own code file follow the shipped ones, from *shipped on; a
+// user's file that cannot be read is named too.
 std::vector<Smd_Maker> Load_Smd_Makers(QStringList *problems);
-std::vector<Smd_Record> Load_Smd_Codes(QStringList *problems);
+std::vector<Smd_Record> Load_Smd_Codes(QStringList *problems, int *shipped = nullptr);
 
 // File names under the application directory.
 QString Smd_CodeFile();    // "\SMD\!smd.txt"

@@ -1,5 +1,8 @@
 #include "catalogs/smdmodel.h"
 
+#include "core/userdata.h"
+#include "ui/controls.h"
+
 namespace {
 struct Column
 {
@@ -14,10 +17,11 @@ const Column kColumns[kSmdFields] = {
 
 SmdModel::SmdModel(QObject *parent) : QAbstractTableModel(parent) {}
 
-void SmdModel::setRecords(std::vector<Smd_Record> records)
+void SmdModel::setRecords(std::vector<Smd_Record> records, int ownFrom)
 {
     beginResetModel();
     m_records = std::move(records);
+    m_ownFrom = ownFrom;
     endResetModel();
 }
 
@@ -54,7 +58,12 @@ QVariant SmdModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
+        // The user's own codes are marked after their data.
+        if (index.column() == kSmdFields - 1 && isOwn(index.row()))
+            return userdata::marked((*r)[size_t(index.column())]);
         return (*r)[size_t(index.column())];
+    case Qt::ForegroundRole:
+        return isOwn(index.row()) ? QVariant(ownRecordColour()) : QVariant();
     case KeyRole:
         return QLatin1Char('A') + QString::number(index.row() + 1);
     default:

@@ -4,6 +4,8 @@
 
 #include <QAbstractTableModel>
 
+#include <climits>
+
 // The SMD code list: every record of the code file, in file order, the six
 // fields as columns.
 class SmdModel : public QAbstractTableModel
@@ -15,8 +17,10 @@ public:
 
     explicit SmdModel(QObject *parent = nullptr);
 
-    void setRecords(std::vector<Smd_Record> records);
+    // The user's own codes are the rows from ownFrom on.
+    void setRecords(std::vector<Smd_Record> records, int ownFrom = INT_MAX);
     const Smd_Record *record(int row) const;   // nullptr out of range
+    bool isOwn(int row) const { return row >= m_ownFrom && record(row); }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -28,4 +32,5 @@ public:
 
 private:
     std::vector<Smd_Record> m_records;
+    int m_ownFrom = INT_MAX;
 };

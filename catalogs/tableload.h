@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/appdir.h"
 #include "core/textfile.h"
 
 #include <QFile>
@@ -21,14 +20,3 @@ bool loadTable(QIODevice &device, Table *table)
     return true;
 }
 
-// The same from a file named relative to the application directory.
-template <class Table>
-bool loadTable(const QString &relative, Table *table)
-{
-    QFile f(appdir::file(relative));
-    if (!f.open(QIODevice::ReadOnly)) {
-        table->clear();
-        return false;
-    }
-    return loadTable(f, table);
-}

@@ -1,6 +1,8 @@
 #include "catalogs/transistormodel.h"
 
 #include "catalogs/module1.h"
+#include "core/userdata.h"
+#include "ui/controls.h"
 
 namespace {
 struct Column
@@ -50,7 +52,12 @@ QVariant TransistorModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
+        // The user's own records are marked after their description.
+        if (index.column() == kOwnMarkColumn && m_table->isOwn(slot))
+            return userdata::marked(m_table->field(slot, index.column()).toString());
         return m_table->field(slot, index.column()).toString();
+    case Qt::ForegroundRole:
+        return m_table->isOwn(slot) ? QVariant(ownRecordColour()) : QVariant();
     case KeyRole:
         return keyAt(index.row());
     case SlotRole:

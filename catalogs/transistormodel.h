@@ -15,6 +15,8 @@ public:
     // The key of an item: "A" followed by its slot.
     static constexpr int KeyRole = Qt::UserRole;
     static constexpr int SlotRole = Qt::UserRole + 1;
+    // The column that marks a user's own record: "Felhasználás, leírás".
+    static constexpr int kOwnMarkColumn = 14;
 
     explicit TransistorModel(const Transistor_Table *table, QObject *parent = nullptr);
 

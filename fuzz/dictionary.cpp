@@ -1,6 +1,6 @@
 // The dictionary reader: every non-empty line is an entry whose terms join
-// back into the line, each column's order is a permutation of the rows, and
-// searching for a row's own term marks it.
+// back into the line, each column's order is a permutation of the rows,
+// searching for a row's own term marks it, and a user's entries follow.
 #include "catalogs/dictionary.h"
 #include "core/textfile.h"
 #include "fuzz/fuzzcheck.h"
@@ -49,6 +49,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             if (n)
                 FUZZ_CHECK(n == next++);
         FUZZ_CHECK(matches == next - 1);
+    }
+
+    // The same text again as the user's own: its entries follow the shipped
+    // ones in every column, ordered alike among themselves.
+    Dictionary_Table twice;
+    twice.read(text, text);
+    const int n = table.size();
+    FUZZ_CHECK(twice.size() == 2 * n && !twice.isOwn(n - 1) && (n == 0 || twice.isOwn(n)));
+    for (int c = 0; c < kDictionaryLanguages; ++c) {
+        const std::vector<int> &both = twice.order(c), &once = table.order(c);
+        for (int i = 0; i < n; ++i)
+            FUZZ_CHECK(both[size_t(i)] == once[size_t(i)] && both[size_t(n + i)] == once[size_t(i)] + n);
     }
     return 0;
 }

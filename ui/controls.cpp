@@ -193,3 +193,24 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *e)
         Q_EMIT clicked();
     m_pressed = false;
 }
+
+namespace {
+const char *const kOverRows = "kondrixOverRows";
+} // namespace
+
+void showListMessage(QLabel *label, const QString &text, bool overRows)
+{
+    label->setText(text);
+    label->setProperty(kOverRows, overRows);
+    label->setStyleSheet(overRows ? QStringLiteral("color: rgb(192, 0, 0); background-color: white;"
+                                                   " border: 1px solid rgb(192, 0, 0); padding: 2px;")
+                                  : QStringLiteral("color: rgb(192, 0, 0);"));
+    label->setVisible(!text.isEmpty());
+    label->raise();
+}
+
+void hideListMessageOverRows(QLabel *label)
+{
+    if (label->property(kOverRows).toBool())
+        label->hide();
+}

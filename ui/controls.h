@@ -112,3 +112,16 @@ protected:
 private:
     bool m_pressed = false;
 };
+
+// The text colour of a user's own record in a catalog list.
+inline QColor ownRecordColour()
+{
+    return QColor(0x1f, 0x4e, 0x8c);
+}
+
+// A load message shown over a catalog list. Over an empty list it is plain red
+// text; over listed records (a damaged file of the user's beside good shipped
+// ones) it is framed on white, to be read, and gives way at the first click
+// in the list or search: hideOverRows() then hides it.
+void showListMessage(QLabel *label, const QString &text, bool overRows);
+void hideListMessageOverRows(QLabel *label);

@@ -5,6 +5,7 @@
 #include "catalogs/smdcatalog.h"
 #include "catalogs/smdlink.h"
 #include "core/search.h"
+#include "core/userdata.h"
 
 #include <QJsonArray>
 
@@ -23,6 +24,14 @@ bool searchText(const Args &a, const QString &what, QString *text, Result *error
         return false;
     }
     return true;
+}
+
+// A user's own record ends its line with the windows' mark and says so in
+// its JSON object.
+QString marked(const QString &line, bool own, QJsonObject *json)
+{
+    json->insert(QStringLiteral("own"), own);
+    return own ? userdata::marked(line) : line;
 }
 
 Result nothingFound(const QString &text, const QJsonObject &json)
@@ -104,8 +113,9 @@ Result transistor(const QStringList &args)
     const Transistor_Table &table = Transistor_Table_Instance();
     return withWarnings(listMatches(table, text, json, [&](int slot, QStringList *lines, QJsonArray *matches) {
         const Transistor_Record rec = table.record(slot);
-        *lines << transistorLine(rec);
-        matches->append(transistorJson(rec));
+        QJsonObject o = transistorJson(rec);
+        *lines << marked(transistorLine(rec), table.isOwn(slot), &o);
+        matches->append(o);
     }), warnings);
 }
 
@@ -122,8 +132,9 @@ Result diode(const QStringList &args)
         return failed(notRecognised(report.message()), json);
     return withWarnings(listMatches(table, text, json, [&](int slot, QStringList *lines, QJsonArray *matches) {
         const Diode_Record &d = table.record(slot);
-        *lines << d.type + kSeparator + d.data;
-        matches->append(QJsonObject{{QStringLiteral("type"), d.type}, {QStringLiteral("data"), d.data}});
+        QJsonObject o{{QStringLiteral("type"), d.type}, {QStringLiteral("data"), d.data}};
+        *lines << marked(d.type + kSeparator + d.data, table.isOwn(slot), &o);
+        matches->append(o);
     }), {report.message()});
 }
 
@@ -138,7 +149,8 @@ Result smdcode(const QStringList &args)
     QJsonObject json{{QStringLiteral("code"), code}};
     QStringList problems;
     const std::vector<Smd_Maker> makers = Load_Smd_Makers(&problems);
-    const std::vector<Smd_Record> records = Load_Smd_Codes(&problems);
+    int shipped = 0;
+    const std::vector<Smd_Record> records = Load_Smd_Codes(&problems, &shipped);
     if (records.empty())
         return failed(notRecognised(problems.isEmpty() ? QStringLiteral("Az SMD kódkatalógus üres.")
                                                        : problems.join(QLatin1Char(' '))),
@@ -158,11 +170,11 @@ Result smdcode(const QStringList &args)
     for (int i : found) {
         const Smd_Record &r = records[size_t(i)];
         const QStringList details = Smd_Details(r, makers);
-        lines << details.join(kSeparator);
         QJsonObject m{{QStringLiteral("code"), r[0]},  {QStringLiteral("device"), r[1]},
                       {QStringLiteral("maker"), Maker_Name(makers, r[2])}, {QStringLiteral("base"), r[3]},
                       {QStringLiteral("package"), r[4]}, {QStringLiteral("data"), r[5]},
-                      {QStringLiteral("text"), lines.last()}};
+                      {QStringLiteral("text"), details.join(kSeparator)}};
+        lines << marked(details.join(kSeparator), i >= shipped, &m);
         matches.append(m);
         if (!r[3].isEmpty() && !bases.contains(r[3], Qt::CaseInsensitive))
             bases << r[3];
@@ -175,8 +187,9 @@ Result smdcode(const QStringList &args)
         if (match) {
             b.insert(QStringLiteral("catalogType"), match->type);
             const Transistor_Record rec = table.record(match->slot);
-            lines << QStringLiteral("Alap: ") + transistorLine(rec);
-            b.insert(QStringLiteral("ratings"), transistorJson(rec));
+            QJsonObject ratings = transistorJson(rec);
+            lines << QStringLiteral("Alap: ") + marked(transistorLine(rec), table.isOwn(match->slot), &ratings);
+            b.insert(QStringLiteral("ratings"), ratings);
         }
         baseTypes.append(b);
     }
@@ -207,17 +220,18 @@ Result dict(const QStringList &args)
     std::vector<int> matchNo;
     if (table.match(language, text, &matchNo) == 0)
         return withWarnings(nothingFound(text, json), warnings);
-    // Listed as the window lists them: in Hungarian alphabetical order.
+    // Listed as the window lists them: in Hungarian alphabetical order, the
+    // user's own entries after the shipped ones.
     QStringList lines;
     QJsonArray matches;
     for (int row : table.order(0)) {
         if (matchNo[size_t(row)] == 0)
             continue;
         const Dictionary_Entry &e = table.entry(row);
-        lines << QStringList{e.term[0], e.term[1], e.term[2]}.join(kSeparator);
-        matches.append(QJsonObject{{QStringLiteral("hu"), e.term[0]},
-                                   {QStringLiteral("en"), e.term[1]},
-                                   {QStringLiteral("de"), e.term[2]}});
+        QJsonObject o{{QStringLiteral("hu"), e.term[0]}, {QStringLiteral("en"), e.term[1]},
+                      {QStringLiteral("de"), e.term[2]}};
+        lines << marked(QStringList{e.term[0], e.term[1], e.term[2]}.join(kSeparator), table.isOwn(row), &o);
+        matches.append(o);
     }
     json.insert(QStringLiteral("matches"), matches);
     return withWarnings(done(lines, json), warnings);

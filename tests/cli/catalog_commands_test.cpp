@@ -1,8 +1,10 @@
 #include "clirun.h"
+#include "support/userrecords.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -158,6 +160,11 @@ TEST(CliCatalogs, DamagedDataIsReportedAndWhatIsFoundStillPrinted)
         {"SMD/!smd_szorzo.txt", "smd 103", 0, "szorzo", "10 K-ohm"},
         {"SMD/!smd_keramia.txt", "ceramic A2", 1, "keramia", ""},
         {"dioda.ini", "diode 1N40", 1, "dioda.ini", ""},
+        // A user's file, a directory in its place, is named by its path.
+        {"saját/dioda.ini", "diode 1N40", 0, "kondrix/dioda.ini", "1N4007"},
+        {"saját/műszaki.txt", "dict kondenzátor", 0, "kondrix/műszaki.txt", "capacitor"},
+        {"saját/SMD/!smd.txt", "smdcode 1A", 0, "kondrix/SMD/!smd.txt", "BC846A"},
+        {"saját/Tranzisztor/f05.txt", "transistor BC54", 0, "Saját adatfájlok", "BC547B"},
     };
     const QString from = QStringLiteral(KONDRIX_BUILD_APP_DIR);
     for (const auto &c : cases) {
@@ -171,13 +178,58 @@ TEST(CliCatalogs, DamagedDataIsReportedAndWhatIsFoundStillPrinted)
         }
         for (const QString &f : {QStringLiteral("kondrix-cli"), QStringLiteral("dioda.ini"), QStringLiteral("műszaki.txt")})
             ASSERT_TRUE(QFile::copy(from + QLatin1Char('/') + f, dir.filePath(f)));
-        ASSERT_TRUE(QFile::remove(dir.filePath(QString::fromUtf8(c.file))));
+        QTemporaryDir home;
+        const QString own = QString::fromUtf8(c.file).section(QString::fromUtf8("saját/"), 1);
+        if (own.isEmpty()) {
+            ASSERT_TRUE(QFile::remove(dir.filePath(QString::fromUtf8(c.file))));
+        } else {
+            const QString mine = home.filePath(QStringLiteral("kondrix/") + own);
+            ASSERT_TRUE(userrecords::writeAll(home.filePath(QStringLiteral("kondrix"))));
+            ASSERT_TRUE(QFile::remove(mine) && QDir().mkpath(mine));
+        }
         for (bool json : {false, true}) {
             const CliRun r = runCli(args(c.line) + (json ? QStringList{QStringLiteral("--json")} : QStringList()),
-                                    dir.filePath(QStringLiteral("kondrix-cli")));
+                                    dir.filePath(QStringLiteral("kondrix-cli")), own.isEmpty() ? QString() : home.path());
             EXPECT_EQ(r.code, c.code);
             EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.errorHas))) << r.err.toStdString();
             EXPECT_TRUE(r.out.contains(QString::fromUtf8(c.outHas))) << r.out.toStdString();
         }
+    }
+}
+
+TEST(CliCatalogs, UsersOwnRecordsComeAfterTheShippedOnesMarked)
+{
+    QTemporaryDir home;
+    const QString cli = QStringLiteral(KONDRIX_CLI_PREFIX "/bin/kondrix-cli");
+    ASSERT_TRUE(userrecords::writeAll(home.path() + QStringLiteral("/kondrix")));
+    const struct
+    {
+        const char *line;
+        const char *own;   // the start of the user's line
+        int marks;         // the smdcode's base type is the user's transistor too
+    } cases[] = {
+        {"transistor BC546", userrecords::kTransistor, 1},
+        {"diode 1N400", userrecords::kDiode, 1},
+        {"smdcode 1A", "Kód: 1A | Egység: BC846SAJ", 2},
+        {"dict ellenállás", userrecords::kTerm, 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.line);
+        const CliRun r = runCli(args(c.line), cli, home.path());
+        ASSERT_EQ(r.code, 0) << r.err.toStdString();
+        QStringList lines = outLines(r);
+        const QStringList bases = lines.filter(QRegularExpression(QStringLiteral("^Alap: ")));
+        for (const QString &b : bases)
+            lines.removeOne(b);
+        ASSERT_GE(lines.size(), 2);
+        EXPECT_TRUE(lines.last().startsWith(QString::fromUtf8(c.own))) << lines.last().toStdString();
+        EXPECT_TRUE(lines.last().endsWith(QString::fromUtf8(" (saját)")));
+        EXPECT_EQ(r.out.count(QString::fromUtf8("(saját)")), c.marks);
+
+        const QJsonArray m =
+            runCli(args(c.line) + QStringList{QStringLiteral("--json")}, cli, home.path()).json().value(QStringLiteral("matches")).toArray();
+        ASSERT_EQ(m.size(), lines.size());
+        EXPECT_FALSE(m.first().toObject().value(QStringLiteral("own")).toBool());
+        EXPECT_TRUE(m.last().toObject().value(QStringLiteral("own")).toBool());
     }
 }

@@ -15,8 +15,10 @@ struct CliRun {
     QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
 };
 
+// dataHome: the XDG_DATA_HOME of the run (the user's own records); none by default.
 inline CliRun runCli(const QStringList &args,
-                     const QString &program = QStringLiteral(KONDRIX_CLI_PREFIX "/bin/kondrix-cli"))
+                     const QString &program = QStringLiteral(KONDRIX_CLI_PREFIX "/bin/kondrix-cli"),
+                     const QString &dataHome = QString())
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -24,6 +26,9 @@ inline CliRun runCli(const QStringList &args,
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("hu_HU.UTF-8"));
     // The user's own trafo.ini must not change what the tests expect.
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), QStringLiteral(KONDRIX_CLI_PREFIX "/no-config"));
+    // Nor the user's own catalog records.
+    env.insert(QStringLiteral("XDG_DATA_HOME"),
+               dataHome.isEmpty() ? QStringLiteral(KONDRIX_CLI_PREFIX "/no-data") : dataHome);
     p.setProcessEnvironment(env);
     p.start(program, args);
     CliRun r;

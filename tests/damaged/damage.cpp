@@ -1,6 +1,7 @@
 #include "damaged/damage.h"
 
 #include "core/textfile.h"
+#include "support/windowtest.h"
 
 #include <QDir>
 #include <QFile>
@@ -165,6 +166,24 @@ bool probeUnreadable()
     return !f.open(QIODevice::ReadOnly);
 }
 } // namespace
+
+bool isOwn(const QString &file)
+{
+    return file.startsWith(QString::fromUtf8("saját/"));
+}
+
+QString pathOf(const WindowTestEnv &env, const QString &file)
+{
+    const qsizetype prefix = QString::fromUtf8("saját/").size();
+    return isOwn(file) ? env.userDataDir() + QLatin1Char('/') + file.mid(prefix)
+                       : env.appDir() + QLatin1Char('/') + file;
+}
+
+void clearOwn(const WindowTestEnv &env)
+{
+    QDir(env.userDataDir()).removeRecursively();
+    QDir().mkpath(env.userDataDir());
+}
 
 bool canTestUnreadable()
 {

@@ -41,6 +41,13 @@ constexpr int kHugeLine = 4 * 1024 * 1024;
 // for the whole process. True when a mode-000 file is then really unreadable.
 bool canTestUnreadable();
 
+// Rows for the user's own copy of a data file (~/.local/share/kondrix) name
+// it with the prefix "saját/"; its absolute path in the test's folders.
+bool isOwn(const QString &file);
+QString pathOf(const WindowTestEnv &env, const QString &file);
+// Empties the user's folder again.
+void clearOwn(const WindowTestEnv &env);
+
 // True for the kinds that leave the file unopenable.
 inline bool unopenable(Kind k) { return k == Kind::Missing || k == Kind::Directory || k == Kind::Unreadable; }
 

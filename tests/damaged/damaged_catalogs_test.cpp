@@ -4,6 +4,7 @@
 #include "damaged/damage.h"
 #include "damaged/usage.h"
 #include "decoders/frm_smdrc.h"
+#include "support/userrecords.h"
 #include "support/windowtest.h"
 #include "ui/controls.h"
 
@@ -22,6 +23,16 @@ QString fileMessage(const QString &shown, Kind kind)
     return kind == Kind::Unreadable ? u8("Nem olvasható a(z) %1 fájl.").arg(shown)
                                     : u8("Hiányzik a(z) %1 fájl.").arg(shown);
 }
+
+// A user's file that cannot be read is named in red by its path; a missing
+// one is no damage, and bad bytes are data as in a shipped file.
+bool ownMessageRight(const QWidget &w, const QString &path, Kind kind)
+{
+    auto *l = part<QLabel>(w, u8("lbl_hiba"));
+    if (damage::unopenable(kind) && kind != Kind::Missing)
+        return l->isVisibleTo(&w) && l->text() == u8("Nem olvasható a(z) %1 fájl.").arg(path);
+    return !l->isVisibleTo(&w);
+}
 } // namespace
 
 class DamagedCatalogsTest : public QObject
@@ -32,10 +43,13 @@ class DamagedCatalogsTest : public QObject
 
     QString m_damaged;   // relative name of the file to put back
 
+    // A user's file is damaged among the user's records of every catalog.
     bool damageFile(const QString &relative, Kind kind)
     {
         m_damaged = relative;
-        return damage::apply(env.appDir() + QLatin1Char('/') + relative, kind, qHash(relative));
+        if (damage::isOwn(relative) && !userrecords::writeAll(env.userDataDir()))
+            return false;
+        return damage::apply(damage::pathOf(env, relative), kind, qHash(relative));
     }
 
 private Q_SLOTS:
@@ -51,17 +65,21 @@ private Q_SLOTS:
     // run: only the damaged file is put back.
     void cleanup()
     {
-        if (!m_damaged.isEmpty())
+        if (damage::isOwn(m_damaged))
+            damage::clearOwn(env);
+        else if (!m_damaged.isEmpty())
             damage::restore(env.appDir() + QLatin1Char('/') + m_damaged,
                             QStringLiteral(KONDRIX_SOURCE_DATA "/") + m_damaged);
         m_damaged.clear();
         KONDRIX_VERIFY_NO_SURPRISES(env);
     }
 
+    // A user's file, damaged alike, is named and hides no shipped record.
     void diode_catalog_data()
     {
         addDamageColumns();
         addDamageRows(u8("dioda.ini"), damage::all());
+        addDamageRows(u8("saját/dioda.ini"), damage::all());
     }
     void diode_catalog()
     {
@@ -71,14 +89,20 @@ private Q_SLOTS:
         frm_dioda w;
         w.show();
         paint(w);
-        if (damage::unopenable(k))
+        const bool own = damage::isOwn(file);
+        if (own)
+            QVERIFY(ownMessageRight(w, damage::pathOf(env, file), k));
+        else if (damage::unopenable(k))
             QVERIFY(shows(w, "lbl_hiba", u8("A dióda adatfájl (dioda.ini) hiányzik vagy nem olvasható, "
                                             "a lista üres.")));
         auto *lv = part<ReportList>(w, u8("LV1"));
         walkList(lv);
+        if (own)   // framed over the shipped records, it gives way once they are used
+            QVERIFY(!part<QLabel>(w, u8("lbl_hiba"))->isVisibleTo(&w));
         // The first type name stays findable wherever the first line survives.
         type(part<QLineEdit>(w, u8("Text1")), u8("1N4001"));
-        const bool firstLineKept = k == Kind::Cut || k == Kind::HugeLine || k == Kind::Utf8 || k == Kind::LfOnly;
+        const bool firstLineKept =
+            own || k == Kind::Cut || k == Kind::HugeLine || k == Kind::Utf8 || k == Kind::LfOnly;
         if (firstLineKept)
             QVERIFY(lv->model()->rowCount() >= 1);
         walkList(lv);
@@ -91,6 +115,7 @@ private Q_SLOTS:
     {
         addDamageColumns();
         addDamageRows(u8("műszaki.txt"), damage::all());
+        addDamageRows(u8("saját/műszaki.txt"), damage::all());
     }
     void dictionary()
     {
@@ -100,14 +125,17 @@ private Q_SLOTS:
         frm_szotar w;
         w.show();
         paint(w);
-        if (damage::unopenable(k))
+        const bool own = damage::isOwn(file);
+        if (own)
+            QVERIFY(ownMessageRight(w, damage::pathOf(env, file), k));
+        else if (damage::unopenable(k))
             QVERIFY(shows(w, "lbl_hiba", u8("A szótár adatfájl (műszaki.txt) hiányzik vagy nem olvasható, "
                                             "a lista üres.")));
         auto *lv = part<ReportList>(w, u8("LV1"));
         walkList(lv);
         auto *text = part<QLineEdit>(w, u8("Text1"));
         type(text, u8("ellen"));
-        if (k == Kind::Cut || k == Kind::HugeLine || k == Kind::LfOnly) {
+        if (own || k == Kind::Cut || k == Kind::HugeLine || k == Kind::LfOnly) {
             QVERIFY(lv->model()->rowCount() >= 1);
             clickRow(lv, 0);
             QVERIFY(part<QLabel>(w, u8("lblOut(0)"))->text().contains(u8("ellen")));
@@ -128,6 +156,7 @@ private Q_SLOTS:
         addDamageColumns();
         addDamageRows(u8("SMD/!smd.txt"), damage::all());
         addDamageRows(u8("SMD/!gyártók.txt"), damage::all());
+        addDamageRows(u8("saját/SMD/!smd.txt"), damage::all());
     }
     void smd_catalog()
     {
@@ -137,13 +166,16 @@ private Q_SLOTS:
         frm_SMD w;
         w.show();
         paint(w);
-        if (damage::unopenable(k))
+        const bool own = damage::isOwn(file);
+        if (own)
+            QVERIFY2(ownMessageRight(w, damage::pathOf(env, file), k), qPrintable(w.loadProblems().join(u8("|"))));
+        else if (damage::unopenable(k))
             QVERIFY2(shows(w, "lbl_hiba", fileMessage(file, k)), qPrintable(w.loadProblems().join(u8("|"))));
         else
             QVERIFY(w.loadProblems().isEmpty());
         auto *lv = part<ReportList>(w, u8("LV1"));
         walkList(lv);
-        if (file.contains(u8("gyártók"))) {
+        if (own || file.contains(u8("gyártók"))) {
             // The codes still list, with the maker's code in place of its name.
             QVERIFY(lv->model()->rowCount() > 100);
             clickRow(lv, 0);

@@ -3,6 +3,7 @@
 #include "catalogs/transistormodel.h"
 #include "damaged/damage.h"
 #include "damaged/usage.h"
+#include "support/userrecords.h"
 #include "support/windowtest.h"
 #include "ui/controls.h"
 
@@ -38,10 +39,14 @@ class DamagedTransistorTest : public QObject
     QString m_damaged;   // relative names of the files to put back
     QString m_extra;
 
+    // A user's field file is damaged among three records of the user's, so
+    // that cutting one loses lines as in a shipped file.
     bool damageFile(const QString &relative, Kind kind)
     {
         m_damaged = relative;
-        return damage::apply(env.appDir() + QLatin1Char('/') + relative, kind, qHash(relative));
+        if (damage::isOwn(relative) && !userrecords::writeTransistors(env.userDataDir(), {"BC546SAJ", "BC547SAJ", "BC548SAJ"}))
+            return false;
+        return damage::apply(damage::pathOf(env, relative), kind, qHash(relative));
     }
 
     // Clicks through the window: prefix buttons, the list, the package
@@ -71,7 +76,9 @@ private Q_SLOTS:
     // run: only the damaged file is put back.
     void cleanup()
     {
-        if (!m_damaged.isEmpty())
+        if (damage::isOwn(m_damaged))
+            damage::clearOwn(env);
+        else if (!m_damaged.isEmpty())
             damage::restore(env.appDir() + QLatin1Char('/') + m_damaged,
                             QStringLiteral(KONDRIX_SOURCE_DATA "/") + m_damaged);
         if (!m_extra.isEmpty())
@@ -87,6 +94,9 @@ private Q_SLOTS:
         addDamageColumns();
         for (int f = 0; f < kTransistorFields; ++f)
             addDamageRows(u8("Tranzisztor/") + Transistor_FileName(f), damage::all());
+        // The user's: names, a digit code, the usage codes, the last file.
+        for (int f : {0, 1, 14, 18})
+            addDamageRows(u8("saját/Tranzisztor/") + Transistor_FileName(f), damage::all());
     }
     void field_files()
     {
@@ -99,15 +109,19 @@ private Q_SLOTS:
         QVERIFY(w.windowTitle().contains(u8(" tranzisztor>")));
         // A file whose line count no longer matches the others is reported
         // (the wording is the loader's own).
+        const bool own = damage::isOwn(file);
         if (k != Kind::HugeLine && k != Kind::Utf8) {
             QVERIFY(!w.loadReport().ok());
             QVERIFY(part<QLabel>(w, u8("lbl_hiba"))->isVisibleTo(&w));
             QVERIFY(!part<QLabel>(w, u8("lbl_hiba"))->text().isEmpty());
+            if (own)   // under the user's folder
+                QVERIFY(part<QLabel>(w, u8("lbl_hiba"))->text().contains(
+                    u8("Saját adatfájlok (%1/Tranzisztor):\n").arg(env.userDataDir())));
         }
 
         // The names are in f00: with it whole, or its first half kept, a
-        // type is still found and shown.
-        const bool namesKept = !file.endsWith(u8("f00.txt")) || k == Kind::Cut || k == Kind::HugeLine
+        // type is still found and shown. A user's file hides no shipped one.
+        const bool namesKept = own || !file.endsWith(u8("f00.txt")) || k == Kind::Cut || k == Kind::HugeLine
                                || k == Kind::Utf8 || k == Kind::LfOnly;
         const bool found = pick(w, u8("BC547"));
         if (namesKept) {

@@ -1,6 +1,7 @@
 #include "support/windowtest.h"
 
 #include "core/appdir.h"
+#include "core/userdata.h"
 #include "ui/sound.h"
 
 #include <QDesktopServices>
@@ -44,6 +45,7 @@ WindowTestEnv::~WindowTestEnv()
     sound::setPlayer({});
     appdir::setPath(QString());
     appdir::setUserConfigPath(QString());
+    userdata::setPath(QString());
 }
 
 void WindowTestEnv::resetAppDir()
@@ -53,6 +55,22 @@ void WindowTestEnv::resetAppDir()
     appdir::setPath(m_dir->path());
     m_config = std::make_unique<QTemporaryDir>();
     appdir::setUserConfigPath(m_config->path() + QStringLiteral("/kondrix"));
+    m_userData = std::make_unique<QTemporaryDir>();
+    userdata::setPath(m_userData->path());
+}
+
+QString WindowTestEnv::userDataDir() const
+{
+    return m_userData->path();
+}
+
+void WindowTestEnv::writeUserFile(const QString &relative, const QByteArray &bytes)
+{
+    const QString path = m_userData->path() + QLatin1Char('/') + relative;
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
 }
 
 QString WindowTestEnv::userConfigDir() const

@@ -28,6 +28,9 @@ public:
     void resetAppDir();
     QString appDir() const;
     QString userConfigDir() const;
+    // The user's own records (empty at each reset of the application directory).
+    QString userDataDir() const;
+    void writeUserFile(const QString &relative, const QByteArray &bytes);
     // Writes bytes to a file under the application directory.
     void writeFile(const QString &relative, const QByteArray &bytes);
     void removeFile(const QString &relative);
@@ -49,6 +52,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QTemporaryDir> m_config;
+    std::unique_ptr<QTemporaryDir> m_userData;
     QTimer m_watchdog;
     std::function<void(QWidget *)> m_expected;
     QStringList m_problems;
