@@ -2,6 +2,7 @@
 
 #include "core/appdir.h"
 #include "ui/about.h"
+#include "ui/pictures.h"
 #include "ui/resizer.h"
 #include "ui/twips.h"
 
@@ -74,7 +75,7 @@ public:
 
 QIcon imageList1(int n)
 {
-    return QIcon(QStringLiteral(":/icons/%1.png").arg(n, 2, 10, QLatin1Char('0')));
+    return pictures::pngIcon(QStringLiteral(":/icons/%1.png").arg(n, 2, 10, QLatin1Char('0')));
 }
 } // namespace
 
@@ -82,7 +83,7 @@ frm_head::frm_head(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frm_head"));
     setWindowTitle(QStringLiteral("Norvali software "));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kondrix.png")));
+    setWindowIcon(pictures::pngIcon(QStringLiteral(":/icons/kondrix.png")));
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("MDIClient"));

@@ -11,6 +11,10 @@ set(KONDRIX_APP_ID hu.kondrix.Kondrix)
 set(KONDRIX_INSTALL_DIR lib/kondrix)
 
 install(TARGETS kondrix kondrix-cli RUNTIME DESTINATION ${KONDRIX_INSTALL_DIR})
+# Sound, loaded on the first sound from plugins/ beside the executable. Not
+# executable, as Debian wants of shared objects.
+install(TARGETS kondrix_sound LIBRARY DESTINATION ${KONDRIX_INSTALL_DIR}/plugins
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 install(DIRECTORY data/ DESTINATION ${KONDRIX_INSTALL_DIR})
 foreach(_exe kondrix kondrix-cli)
   install(CODE "

@@ -1,8 +1,8 @@
 #include "ui/controls.h"
 
+#include "ui/pictures.h"
 #include "ui/twips.h"
 
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -90,15 +90,16 @@ void ShapeControl::paintEvent(QPaintEvent *)
 
 ImageControl::ImageControl(QWidget *parent) : QWidget(parent) {}
 
+
 bool ImageControl::load(const QString &path)
 {
     if (path.isEmpty()) {
         clear();
         return true;
     }
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QImage img = reader.read();
+    // Data pictures are JPEG whatever their names say, but users may have put
+    // others in their place: an unknown kind is left to Qt's plugins.
+    const QImage img = pictures::read(path, pictures::formatOf(path));
     if (img.isNull())
         return false;
     setPicture(QPixmap::fromImage(img));
