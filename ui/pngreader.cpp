@@ -66,7 +66,11 @@ extern const QStaticPlugin qt_static_plugin_KondrixPngPlugin();
 
 void pictures::usePngReader()
 {
-    qRegisterStaticPluginFunction(qt_static_plugin_KondrixPngPlugin());
+    static const bool registered = [] {
+        qRegisterStaticPluginFunction(qt_static_plugin_KondrixPngPlugin());
+        return true;
+    }();
+    Q_UNUSED(registered);
 }
 
 #include "pngreader.moc"

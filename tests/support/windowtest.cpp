@@ -1,6 +1,7 @@
 #include "support/windowtest.h"
 
 #include "core/appdir.h"
+#include "ui/pictures.h"
 #include "ui/sound.h"
 
 #include <QDesktopServices>
@@ -26,6 +27,7 @@ void copyTree(const QString &from, const QString &to)
 
 WindowTestEnv::WindowTestEnv()
 {
+    pictures::usePngReader();   // as the program does
     QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
     QStandardPaths::setTestModeEnabled(true);
     for (const char *scheme : {"file", "mailto", "http", "https"})
@@ -114,6 +116,7 @@ void WindowTestEnv::watch()
 
 int kondrixTestMain(int argc, char **argv, QObject *test)
 {
+    pictures::usePngReader();   // as the program does
     QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
     return QTest::qExec(test, argc, argv);
 }
