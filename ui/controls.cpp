@@ -90,7 +90,6 @@ void ShapeControl::paintEvent(QPaintEvent *)
 
 ImageControl::ImageControl(QWidget *parent) : QWidget(parent) {}
 
-
 bool ImageControl::load(const QString &path)
 {
     if (path.isEmpty()) {
