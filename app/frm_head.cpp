@@ -3,6 +3,7 @@
 #include "app/tooltable.h"
 #include "core/appdir.h"
 #include "ui/about.h"
+#include "ui/pictures.h"
 #include "ui/resizer.h"
 #include "ui/twips.h"
 
@@ -50,7 +51,7 @@ public:
 
 QIcon imageList1(int n)
 {
-    return QIcon(QStringLiteral(":/icons/%1.png").arg(n, 2, 10, QLatin1Char('0')));
+    return pictures::pngIcon(QStringLiteral(":/icons/%1.png").arg(n, 2, 10, QLatin1Char('0')));
 }
 } // namespace
 
@@ -58,7 +59,7 @@ frm_head::frm_head(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frm_head"));
     setWindowTitle(QStringLiteral("Norvali software "));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kondrix.png")));
+    setWindowIcon(pictures::pngIcon(QStringLiteral(":/icons/kondrix.png")));
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("MDIClient"));

@@ -1,4 +1,6 @@
 #include "app/frm_head.h"
+#include "app/startupprobe.h"
+#include "ui/pictures.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -34,6 +36,11 @@ void print(FILE *stream, const QString &text)
 }
 } // namespace
 
+#ifdef KONDRIX_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#include <thread>
+#endif
+
 int main(int argc, char *argv[])
 {
     // Help and version need no display: they answer on a text console too,
@@ -55,6 +62,13 @@ int main(int argc, char *argv[])
         }
     }
 
+#ifdef KONDRIX_HAVE_FONTCONFIG
+    // Reading the font configuration (some seventy XML files) is the longest
+    // single step before the first window can show text. Another core does it
+    // while Qt starts and the windows are built; Qt then finds it done.
+    std::thread fonts([] { FcInit(); });
+#endif
+    pictures::usePngReader();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kondrix"));
     QApplication::setApplicationVersion(version());
@@ -66,10 +80,17 @@ int main(int argc, char *argv[])
         const QString name = o.parser.unknownOptionNames().constFirst();
         print(stderr, QStringLiteral("Ismeretlen kapcsoló: %1%2 (kondrix --help)\n")
                           .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
+#ifdef KONDRIX_HAVE_FONTCONFIG
+        fonts.join();
+#endif
         return 2;
     }
 
+    startupprobe::installIfWanted();
     frm_head w;
     w.show();
+#ifdef KONDRIX_HAVE_FONTCONFIG
+    fonts.join();
+#endif
     return app.exec();
 }

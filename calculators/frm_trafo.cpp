@@ -3,6 +3,7 @@
 #include "calculators/frm_option_1.h"
 #include "core/numbers.h"
 #include "ui/build.h"
+#include "ui/pictures.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -55,7 +56,7 @@ frm_trafo::frm_trafo(QWidget *parent)
     Frame5 = frame(this, QStringLiteral("Frame5"), QStringLiteral("Alap beállítások"), 7170, 45, 2640,
                    1170);
     Command1 = make<QToolButton>(Frame5, QStringLiteral("Command1"), 120, 300, 630, 630);
-    Command1->setIcon(QIcon(QStringLiteral(":/calculators/trafo_settings.png")));
+    Command1->setIcon(pictures::pngIcon(QStringLiteral(":/calculators/trafo_settings.png")));
     Command1->setIconSize(QSize(32, 32));
     Command1->setToolTip(QStringLiteral("Alap beállítások"));
     connect(Command1, &QToolButton::clicked, this, &frm_trafo::Command1_Click);

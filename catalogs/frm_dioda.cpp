@@ -3,6 +3,7 @@
 #include "catalogs/diodemodel.h"
 #include "core/search.h"
 #include "ui/controls.h"
+#include "ui/pictures.h"
 #include "ui/reportlist.h"
 #include "ui/resizer.h"
 #include "ui/twips.h"
@@ -54,7 +55,7 @@ frm_dioda::frm_dioda(QWidget *parent)
     Image1 = new ImageControl(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setStretch(true);
-    Image1->setPicture(QPixmap(QStringLiteral(":/catalogs/dioda.png")));
+    Image1->setPicture(pictures::png(QStringLiteral(":/catalogs/dioda.png")));
     twips::place(Image1, 5110, 0, 3045, 1275);
 
     lbl_hiba = new QLabel(this);

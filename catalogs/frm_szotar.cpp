@@ -4,6 +4,7 @@
 #include "core/search.h"
 #include "core/userdata.h"
 #include "ui/controls.h"
+#include "ui/pictures.h"
 #include "ui/reportlist.h"
 #include "ui/twips.h"
 
@@ -58,10 +59,10 @@ frm_szotar::frm_szotar(QWidget *parent)
 {
     for (int l = 0; l < kDictionaryLanguages; ++l)
         for (int k = 0; k < kFrames; ++k)
-            imlKep[size_t(l)][size_t(k)] = QPixmap(QStringLiteral(":/catalogs/szotar/anim_%1_%2.png")
-                                                       .arg(QLatin1String(kLanguageCodes[l]))
-                                                       .arg(k + 1));
-    const QCursor pointer(QPixmap(QStringLiteral(":/catalogs/szotar/pointer.png")), 2, 2);   // the arrow tip
+            imlKep[size_t(l)][size_t(k)] = pictures::png(QStringLiteral(":/catalogs/szotar/anim_%1_%2.png")
+                                                             .arg(QLatin1String(kLanguageCodes[l]))
+                                                             .arg(k + 1));
+    const QCursor pointer(pictures::png(QStringLiteral(":/catalogs/szotar/pointer.png")), 2, 2);   // the arrow tip
 
     Frame1 = new QGroupBox(QString::fromUtf8(kFrameCaptions[0]), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -87,7 +88,7 @@ frm_szotar::frm_szotar(QWidget *parent)
         auto *z = new ImageControl(Frame2);
         z->setObjectName(QStringLiteral("Zaszlo(%1)").arg(i));
         z->setStretch(true);
-        z->setPicture(QPixmap(flagPicture(i)));
+        z->setPicture(pictures::png(flagPicture(i)));
         z->setCursor(pointer);
         z->setToolTip(QString::fromUtf8(kFrameCaptions[i]));
         twips::place(z, 240 + 960 * i, 240, 735, 615);
@@ -121,7 +122,7 @@ frm_szotar::frm_szotar(QWidget *parent)
         auto *flag = new ImageControl(f);
         flag->setObjectName(QStringLiteral("Flag(%1)").arg(i));
         flag->setStretch(true);
-        flag->setPicture(QPixmap(flagPicture(i)));
+        flag->setPicture(pictures::png(flagPicture(i)));
         twips::place(flag, 120, 240, 855, 615);
         auto *out = new QLabel(QStringLiteral("lblOUT"), f);
         out->setObjectName(QStringLiteral("lblOut(%1)").arg(i));

@@ -6,6 +6,7 @@
 #include "core/userdata.h"
 #include "ui/about.h"
 #include "ui/controls.h"
+#include "ui/pictures.h"
 #include "ui/reportlist.h"
 #include "ui/resizer.h"
 #include "ui/twips.h"
@@ -194,7 +195,7 @@ frm_tranzisztor::frm_tranzisztor(QWidget *parent)
     Image2 = new ImageControl(this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setStretch(true);
-    Image2->setPicture(QPixmap(QStringLiteral(":/catalogs/logo.png")));
+    Image2->setPicture(pictures::png(QStringLiteral(":/catalogs/logo.png")));
     Image2->setToolTip(QString::fromUtf8("Névjegy."));
     Image2->setCursor(Qt::PointingHandCursor);
     twips::place(Image2, 10320, 0, 1485, 915);
@@ -298,7 +299,7 @@ void frm_tranzisztor::LV1_ItemClick(int row)
         Image1->unsetCursor();
     } else {
         Image1->show();
-        Image1->setCursor(QCursor(QPixmap(QStringLiteral(":/catalogs/zoom_cursor.png")), 12, 12));
+        Image1->setCursor(QCursor(pictures::png(QStringLiteral(":/catalogs/zoom_cursor.png")), 12, 12));
     }
     if (!path.isEmpty())
         Image1->load(path);

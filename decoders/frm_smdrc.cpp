@@ -3,6 +3,7 @@
 #include "core/datafile.h"
 #include "core/textfile.h"
 #include "ui/controls.h"
+#include "ui/pictures.h"
 #include "ui/twips.h"
 
 #include <QGroupBox>
@@ -77,7 +78,7 @@ frm_smdRC::frm_smdRC(QWidget *parent)
     green.setColor(QPalette::Window, kLightGreen);
     Label2->setPalette(green);
     Image1 = named(new ImageControl(Frame3), "Image1", 3960, 360, 2415, 1095);
-    Image1->setPicture(QPixmap(QStringLiteral(":/decoders/smd_resistor.png")));
+    Image1->setPicture(pictures::png(QStringLiteral(":/decoders/smd_resistor.png")));
     Label1 = label(Frame3, "Label1", QString(), 120, 1620, 6255, 2040);
     Frame1 = named(new QGroupBox(u8("3-digit"), Frame3), "Frame1", 120, 3720, 3075, 3780);
     List1 = named(new QListWidget(Frame1), "List1", 120, 300, 2835, 3360);
@@ -100,7 +101,7 @@ frm_smdRC::frm_smdRC(QWidget *parent)
     Label9->setFont(big);
     Label9->setAlignment(Qt::AlignCenter);
     Image3 = named(new ImageControl(Frame6), "Image3", 1800, 2400, 2895, 1500);
-    Image3->setPicture(QPixmap(QStringLiteral(":/decoders/smd_ceramic.png")));
+    Image3->setPicture(pictures::png(QStringLiteral(":/decoders/smd_ceramic.png")));
 
     // Electrolytic capacitors.
     Frame5 = named(new QGroupBox(u8("SMD - Elektrolit kondenzátorok"), this), "Frame5", 6735, 4140, 5145, 3540);
@@ -108,7 +109,7 @@ frm_smdRC::frm_smdRC(QWidget *parent)
     Label5 = result(Frame5, "Label5", u8("4,7 uF/10 V"), 1320, 300, 2055, 420);
     Label6 = label(Frame5, "Label6", QString(), 120, 840, 3375, 2580);
     Image2 = named(new ImageControl(Frame5), "Image2", 3600, 1320, 1425, 1380);
-    Image2->setPicture(QPixmap(QStringLiteral(":/decoders/smd_elko.png")));
+    Image2->setPicture(pictures::png(QStringLiteral(":/decoders/smd_elko.png")));
 
     lbl_hiba = label(this, "lbl_hiba", QString(), 240, 6360, 6255, 1200);
     setTextColor(lbl_hiba, QColor(192, 0, 0));

@@ -53,6 +53,10 @@ install(CODE "
   endif()
 ")
 install(DIRECTORY data/ DESTINATION ${KONDRIX_DATA_INSTALL_DIR})
+# Sound, loaded on the first sound from plugins/ beside the executable. Not
+# executable, as Debian wants of shared objects.
+install(TARGETS kondrix_sound LIBRARY DESTINATION ${KONDRIX_INSTALL_DIR}/plugins
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 foreach(_exe kondrix kondrix-cli)
   install(CODE "
     set(_bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")

@@ -3,6 +3,7 @@
 #include "core/appdir.h"
 #include "ui/aboutlogic.h"
 #include "ui/controls.h"
+#include "ui/pictures.h"
 #include "ui/sound.h"
 #include "ui/twips.h"
 
@@ -54,7 +55,7 @@ About::About(QWidget *owner) : QDialog(owner)
 
     Image1 = new ImageControl(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPicture(QPixmap(QStringLiteral(":/ui/about_bg.png")));
+    Image1->setPicture(pictures::png(QStringLiteral(":/ui/about_bg.png")));
     twips::place(Image1, 0, 0, 5655, 3975);
 
     Picture2 = new QFrame(this);
@@ -73,7 +74,7 @@ About::About(QWidget *owner) : QDialog(owner)
 
     Image2 = new ImageControl(Picture1);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setPicture(QPixmap(QStringLiteral(":/ui/about_strip.png")));
+    Image2->setPicture(pictures::png(QStringLiteral(":/ui/about_strip.png")));
     twips::place(Image2, -10, 0, 9 * 1020, 825);
 
     QFont small = font();

@@ -1,8 +1,8 @@
 #include "ui/controls.h"
 
+#include "ui/pictures.h"
 #include "ui/twips.h"
 
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -96,9 +96,9 @@ bool ImageControl::load(const QString &path)
         clear();
         return true;
     }
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QImage img = reader.read();
+    // Data pictures are JPEG whatever their names say, but users may have put
+    // others in their place: an unknown kind is left to Qt's plugins.
+    const QImage img = pictures::read(path, pictures::formatOf(path));
     if (img.isNull())
         return false;
     setPicture(QPixmap::fromImage(img));

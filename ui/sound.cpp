@@ -1,13 +1,12 @@
 #include "ui/sound.h"
 
 #include "core/appdir.h"
+#include "ui/sound_backend.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLibrary>
 #include <QtEndian>
-#include <QSoundEffect>
-#include <QUrl>
-#include <QVariant>
 
 namespace sound {
 namespace {
@@ -53,32 +52,43 @@ bool isCompleteWave(const QString &path)
     return false;
 }
 
-// The effects live in the application, not in the window that asked for them,
-// so a closing sound outlives its window.
+struct Backend
+{
+    QString file;   // empty: the default, beside the executable
+    bool tried = false;
+    backend::Play play = nullptr;
+};
+
+Backend &theBackend()
+{
+    static Backend b;
+    return b;
+}
+
+// Loaded on the first sound and kept to the end. Without it there is no sound.
+backend::Play loadBackend()
+{
+    Backend &b = theBackend();
+    if (!b.tried) {
+        b.tried = true;
+        QString file = b.file;
+        if (file.isEmpty())
+            file = QCoreApplication::applicationDirPath() + QLatin1Char('/')
+                   + QLatin1String(backend::kFolder) + QLatin1Char('/')
+                   + QLatin1String(backend::kFile);
+        QLibrary lib(file);
+        if (lib.load())
+            b.play = reinterpret_cast<backend::Play>(lib.resolve(backend::kEntry));
+    }
+    return b.play;
+}
+
 void playReal(const QString &path)
 {
     if (!appdir::fileExists(path) || !QCoreApplication::instance() || !isCompleteWave(path))
         return;
-    auto *effect = new QSoundEffect(QCoreApplication::instance());
-    auto start = [effect] {
-        if (effect->property("started").toBool())
-            return;
-        effect->setProperty("started", true);
-        effect->play();
-    };
-    QObject::connect(effect, &QSoundEffect::playingChanged, effect, [effect] {
-        if (!effect->isPlaying() && effect->property("started").toBool())
-            effect->deleteLater();
-    });
-    QObject::connect(effect, &QSoundEffect::statusChanged, effect, [effect, start] {
-        if (effect->status() == QSoundEffect::Error)
-            effect->deleteLater();
-        else if (effect->status() == QSoundEffect::Ready)
-            start();
-    });
-    effect->setSource(QUrl::fromLocalFile(path));
-    if (effect->status() == QSoundEffect::Ready)
-        start();
+    if (const backend::Play play = loadBackend())
+        play(path);
 }
 } // namespace
 
@@ -94,5 +104,17 @@ void setPlayer(Player player)
 {
     customPlayer() = std::move(player);
 }
+
+namespace backend {
+void setFile(const QString &file)
+{
+    theBackend() = Backend{file};
+}
+
+bool loaded()
+{
+    return theBackend().play != nullptr;
+}
+} // namespace backend
 
 } // namespace sound

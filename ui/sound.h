@@ -13,4 +13,11 @@ void playAsync(const QString &path);
 using Player = std::function<void(const QString &)>;
 void setPlayer(Player player);   // an empty player restores the real one
 
+namespace backend {
+// Tests point the real player at another module file (an empty text: the
+// default) and see whether it loaded.
+void setFile(const QString &file);
+bool loaded();
+} // namespace backend
+
 } // namespace sound

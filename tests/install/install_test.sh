@@ -39,6 +39,9 @@ for size in 16 22 24 32 48 64 128 256; do
     || fail "$png is not ${size}x${size}"
 done
 
+# Sound comes from a module beside the program, loaded on the first sound.
+[ -f "$app/plugins/kondrix_sound.so" ] || fail "missing lib/kondrix/plugins/kondrix_sound.so"
+
 # The validators: any remark counts (desktop-file-validate exits 0 on hints).
 out=$(desktop-file-validate "$prefix/share/applications/$id.desktop" 2>&1) || fail "desktop entry: $out"
 [ -z "$out" ] || fail "desktop entry: $out"

@@ -61,6 +61,8 @@ done
 for f in "${expected[@]}"; do
   grep -qx "$f" <<<"$listed" || fail "dpkg -L does not list $f"
 done
+grep -qx /usr/lib/kondrix/plugins/kondrix_sound.so <<<"$listed" || fail "no sound module"
+grep -q libqt6multimedia6 <<<"$depends" || fail "the sound module's libraries are not in Depends"
 echo "dpkg -L lists the program, desktop entry, metainfo and ${#expected[@]} files checked"
 for page in kondrix kondrix-cli; do
   [ "$(LC_ALL=C man -w "$page")" = "/usr/share/man/man1/$page.1.gz" ] || fail "man -w $page"

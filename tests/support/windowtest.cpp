@@ -2,6 +2,7 @@
 
 #include "core/appdir.h"
 #include "core/userdata.h"
+#include "ui/pictures.h"
 #include "ui/sound.h"
 
 #include <QDesktopServices>
@@ -27,6 +28,7 @@ void copyTree(const QString &from, const QString &to)
 
 WindowTestEnv::WindowTestEnv()
 {
+    pictures::usePngReader();   // as the program does
     QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
     QStandardPaths::setTestModeEnabled(true);
     for (const char *scheme : {"file", "mailto", "http", "https"})
@@ -132,6 +134,7 @@ void WindowTestEnv::watch()
 
 int kondrixTestMain(int argc, char **argv, QObject *test)
 {
+    pictures::usePngReader();   // as the program does
     QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
     return QTest::qExec(test, argc, argv);
 }

@@ -153,6 +153,25 @@ private Q_SLOTS:
         QCOMPARE(text, QStringLiteral("System Information Is Unavailable At This Time"));
     }
 
+    // The real player loads the sound module from beside the executable with
+    // the first sound; without the module there is silence and nothing else.
+    void sound_module_loads_with_the_first_sound()
+    {
+        sound::setPlayer({});
+        sound::backend::setFile(env.appDir() + QStringLiteral("/no/kondrix_sound.so"));
+        for (bool moduleThere : {false, true}) {
+            QVERIFY(!sound::backend::loaded());
+            {
+                About a;
+                a.show();
+                a.accept();
+            }
+            QCOMPARE(sound::backend::loaded(), moduleThere);
+            sound::backend::setFile(QString());
+        }
+        sound::setPlayer([this](const QString &p) { env.playedSounds.append(p); });
+    }
+
     void missing_sound_files_are_no_problem()
     {
         sound::setPlayer({});   // the real player

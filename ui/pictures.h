@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+class QIcon;
+
+// Pictures read in the format they are known to have. Qt, when it may choose,
+// first loads every image plugin installed and asks each whether it reads the
+// file (a dozen libraries at start); naming the format and nothing else skips
+// that.
+namespace pictures {
+
+// A format name Qt knows ("png", "jpeg", ...); an empty one lets any plugin
+// read the file. A null image when it cannot be read.
+QImage read(const QString &path, const QByteArray &format);
+
+// The format a picture file's first bytes show, whatever its name says; empty
+// when they show none of the usual ones.
+QByteArray formatOf(const QString &path);
+
+// Makes Qt read PNG files, its own pictures included, without loading its
+// image plugins first. Once, at start.
+void usePngReader();
+
+// Our own pictures in the resources are all PNG.
+QPixmap png(const QString &path);
+QIcon pngIcon(const QString &path);
+
+} // namespace pictures
