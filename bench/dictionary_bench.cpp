@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Technical dictionary on a synthetic 5001-row file: load with the Hungarian
 // sort, the second typed character in the real window, a sort by another
 // column; each against its target.

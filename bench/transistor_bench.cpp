@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Transistor catalog: loading, searching and typing into the window, each
 // against the work it is measured by, on the synthetic full-size catalog.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/frm_trafo.h"
 
 #include "calculators/frm_option_1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogs/frm_tranzisztor.h"
 
 #include "catalogs/transistormodel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "decoders/mod_r.h"
 
 #include "core/numbers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour bands read from either end: any four or five band indexes give only
 // readings that spell the given colours forwards or backwards, with finite
 // values, plausible ones first; any typed value gives bands that read back to

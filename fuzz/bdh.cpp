@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number-base conversions against plain 64-bit integer arithmetic.
 #include "calculators/bdh_funkciok.h"
 #include "fuzz/fuzzcheck.h"

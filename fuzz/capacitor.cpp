@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Capacitor markings: every colour index (out-of-range ones included) looks
 // up text or nothing; the capacitance the shown digits and multiplier spell
 // is finite, and its pF, nF and µF texts re-read to the same value. The

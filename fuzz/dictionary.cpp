@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary reader: every non-empty line is an entry whose terms join
 // back into the line, each column's order is a permutation of the rows,
 // searching for a row's own term marks it, and a user's entries follow.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diode catalog reader: records are the line pairs of the file, in order,
 // and searching for a type name finds its slot.
 #include "catalogs/diodetable.h"

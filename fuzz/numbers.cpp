@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number reading and writing: readers give finite values where they promise
 // to, writers never spell out "inf"/"nan" for a finite value, and written text
 // reads back to the value rounded to 15 significant digits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prefix normalisation: a mantissa in [1, 1000) whose prefix gives back the
 // value, within the range of the prefixes an index 0..12.
 #include "calculators/mod_rlc.h"

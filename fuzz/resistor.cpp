@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Resistor colour bands: any band indexes (out-of-range ones included) give a
 // value only when every band holds a colour its role offers; the value is
 // finite, its text never spells an infinity or NaN, and the number re-read

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SMD readers and decoders: catalog lines split into fields that join back
 // into the line; the code decoders, over the shipped tables and over tables
 // read from the input, never show an infinite or undefined number.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line reading and comma-separated values: lines never hold a CR and join back
 // into the input; fields read back what a writer put in.
 #include "core/textfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: whatever is read, writing it and reading that back gives
 // the same settings, and a second write gives the same bytes.
 #include "calculators/mod_trafo.h"

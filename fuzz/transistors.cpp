@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transistor loader against a plain line-by-line reading of the same
 // bytes: every field of every record must agree. The input holds the field
 // files one after another, separated by NUL bytes; files not given are

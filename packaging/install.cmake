@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installed layout (the package uses the prefix /usr):
 #   lib/kondrix/      the executables
 #   bin/kondrix       a link to it, and bin/kondrix-cli to the command line

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Build the diode catalog and the technical dictionary from their tables.
 
 Input : tools/diodes.tsv  (UTF-8, "type<TAB>data<TAB>source" per line)

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Build the SMD data files under data/SMD/.
 
 Passive code tables (computed here, nothing copied):

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Build the transistor catalog field files from tools/transistors.tsv.
 
 Input : tools/transistors.tsv  (UTF-8, tab separated, first line = header,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/cli_args.h"
 #include "calculators/bdh_funkciok.h"
 #include "calculators/mod_rlc.h"

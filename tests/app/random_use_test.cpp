@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seeded random use of the whole program: toolbar clicks, mouse clicks, keys,
 // typed and pasted texts, wheel turns and resizes sent to whatever window is
 // in front, thousands of times. Fails on a hang, a modal window left open or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frm_head.h"
 #include "calculators/frm_option_1.h"
 #include "calculators/frm_trafo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/mod_rlc.h"
 #include "calculators/rezgokor_calc.h"
 

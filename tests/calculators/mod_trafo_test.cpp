@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/mod_trafo.h"
 #include "core/appdir.h"
 #include "core/textfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/toolregistry.h"
 #include "catalogs/diodemodel.h"
 #include "catalogs/frm_dioda.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogs/frm_smd.h"
 #include "catalogs/smdmodel.h"
 #include "core/textfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogs/dictionarymodel.h"
 #include "catalogs/frm_szotar.h"
 #include "core/textfile.h"

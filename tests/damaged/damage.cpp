@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "damaged/damage.h"
 
 #include "core/textfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/toolregistry.h"
 #include "decoders/frm_r4.h"
 #include "decoders/frm_r5.h"

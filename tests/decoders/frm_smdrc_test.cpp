@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/textfile.h"
 #include "decoders/frm_smdrc.h"
 #include "support/windowtest.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs this build into a temporary prefix and checks it as a desktop and a
 # user meet it: the layout, the desktop entry and metainfo validators, the
 # manual pages, a start from bin/kondrix, data found through the XDG data

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run by install_test.sh against an installed application directory that
 // the test user cannot write, with a temporary HOME.
 #include "calculators/frm_option_1.h"

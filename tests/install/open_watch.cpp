@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and waits until it has read a given file of a folder, then
 // ends it: proof that an installed program found its data, without any hook
 // in the program. Exit 0 when the file was read and the program was still

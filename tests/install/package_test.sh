@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package from this build, checks it with lintian when that
 # is installed, installs it with apt, checks what it put on the system and
 # that the program starts, then removes it and checks that nothing is left.

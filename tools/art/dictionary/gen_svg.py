@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the SVG sources for the diode catalog and dictionary pictures of
 Kondrix: the three flags, the seven animation frames per language, the flag
 mouse pointer and the diode window's decoration.

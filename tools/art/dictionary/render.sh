@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the diode catalog and dictionary pictures of Kondrix from the
 # SVG sources. Needs: python3, rsvg-convert, ImageMagick (convert).
 set -eu

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the SVG sources for the Kondrix toolbar icons, application icon,
 About window pictures and the transformer settings button.
 

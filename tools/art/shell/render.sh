@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the Kondrix shell artwork and About window sounds.
 # Needs: python3, rsvg-convert, ImageMagick 6 (/usr/bin/convert), sox.
 set -eu

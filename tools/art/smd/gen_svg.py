@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the SVG sources of the SMD pictures of Kondrix.
 
 Usage: gen_svg.py OUTDIR BASES.tsv PACKAGES.txt

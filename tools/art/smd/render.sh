@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the SMD pictures of Kondrix: data/SMD/belső/*.JPG,
 # data/SMD/tok/*.JPG and the illustrations of the passive code window.
 # Run tools/make_smd_files.py first (it lists the base types and packages).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders SVG drawings into pictures on a white background with Qt's SVG
 // image plugin (no other converter needed).
 // Usage: svgrender WIDTH HEIGHT IN.svg OUT.(jpg|png) [WIDTH HEIGHT IN OUT ...]

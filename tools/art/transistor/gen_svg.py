@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the SVG sources for the transistor catalog pictures of Kondrix:
 circuit symbols, layer structures, package drawings, the catalog logo and
 the zoom mouse pointer.
