@@ -6,6 +6,7 @@
 #include "ui/about.h"
 #include "ui/pictures.h"
 #include "ui/resizer.h"
+#include "ui/startahead.h"
 #include "ui/twips.h"
 
 #include <QAction>
@@ -50,17 +51,33 @@ public:
     }
 };
 
+QString iconPath(int n)
+{
+    return QStringLiteral(":/icons/%1.png").arg(n, 2, 10, QLatin1Char('0'));
+}
+
 QIcon imageList1(int n)
 {
-    return pictures::pngIcon(QStringLiteral(":/icons/%1.png").arg(n, 2, 10, QLatin1Char('0')));
+    return pictures::pngIcon(iconPath(n));
 }
+
+const QString kLogo = QStringLiteral(":/icons/kondrix.png");
 } // namespace
+
+QStringList frm_head::startupPictures()
+{
+    QStringList paths{kLogo};
+    for (const tooltable::Tool &t : tooltable::tools())
+        if (t.launcher == tooltable::Launcher::Toolbar)
+            paths << iconPath(t.icon);
+    return paths;
+}
 
 frm_head::frm_head(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frm_head"));
     setWindowTitle(QStringLiteral("Norvali software "));
-    setWindowIcon(pictures::pngIcon(QStringLiteral(":/icons/kondrix.png")));
+    setWindowIcon(pictures::pngIcon(kLogo));
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("MDIClient"));
@@ -80,6 +97,7 @@ frm_head::frm_head(QWidget *parent) : QMainWindow(parent)
     buildCalculationMenu();
 
     // Client area 10275 x 5325 twips below the menu, centred on the screen.
+    startahead::await();
     resize(twips::toPixels(10275), twips::toPixels(5325) + menuBar()->sizeHint().height());
     if (const QScreen *s = screen())
         move(s->availableGeometry().center() - rect().center());

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frm_head.h"
 #include "app/startupprobe.h"
+#include "ui/lazyicons.h"
 #include "ui/pictures.h"
+#include "ui/startahead.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -39,7 +41,6 @@ void print(FILE *stream, const QString &text)
 
 #ifdef KONDRIX_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
-#include <thread>
 #endif
 
 int main(int argc, char *argv[])
@@ -63,14 +64,19 @@ int main(int argc, char *argv[])
         }
     }
 
+    // The toolbar's pictures and the font configuration (some seventy XML
+    // files, the longest single step before the first window can show text)
+    // are read on another core while Qt starts.
+    pictures::expectPreload();
+    startahead::run([] {
+        pictures::preload(frm_head::startupPictures());
 #ifdef KONDRIX_HAVE_FONTCONFIG
-    // Reading the font configuration (some seventy XML files) is the longest
-    // single step before the first window can show text. Another core does it
-    // while Qt starts and the windows are built; Qt then finds it done.
-    std::thread fonts([] { FcInit(); });
+        FcInit();
 #endif
+    });
     pictures::usePngReader();
     QApplication app(argc, argv);
+    QApplication::setStyle(new LazyIconStyle);
     QApplication::setApplicationName(QStringLiteral("Kondrix"));
     QApplication::setApplicationVersion(version());
     // Ties the windows to the installed menu entry and its icon (Wayland).
@@ -81,17 +87,13 @@ int main(int argc, char *argv[])
         const QString name = o.parser.unknownOptionNames().constFirst();
         print(stderr, QStringLiteral("Ismeretlen kapcsoló: %1%2 (kondrix --help)\n")
                           .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
-#ifdef KONDRIX_HAVE_FONTCONFIG
-        fonts.join();
-#endif
+        startahead::await();
         return 2;
     }
 
     startupprobe::installIfWanted();
     frm_head w;
+    startahead::await();
     w.show();
-#ifdef KONDRIX_HAVE_FONTCONFIG
-    fonts.join();
-#endif
     return app.exec();
 }

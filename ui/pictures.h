@@ -5,13 +5,15 @@
 #include <QImage>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 class QIcon;
 
 // Pictures read in the format they are known to have. Qt, when it may choose,
 // first loads every image plugin installed and asks each whether it reads the
 // file (a dozen libraries at start); naming the format and nothing else skips
-// that.
+// that. PNG files, all of our own, do not go through Qt's readers at all: its
+// first reader also lists every plugin file there is.
 namespace pictures {
 
 // A format name Qt knows ("png", "jpeg", ...); an empty one lets any plugin
@@ -21,6 +23,16 @@ QImage read(const QString &path, const QByteArray &format);
 // The format a picture file's first bytes show, whatever its name says; empty
 // when they show none of the usual ones.
 QByteArray formatOf(const QString &path);
+
+// A PNG file's picture, decoded by libpng, which Qt links anyway; null when
+// the data is not a whole PNG.
+QImage decodePng(const QByteArray &data);
+
+// Decodes these PNG files now, so that reading them later costs nothing; for
+// a thread of its own at start. Announced first with expectPreload(), so that
+// a window reading a picture meanwhile waits for it.
+void expectPreload();
+void preload(const QStringList &paths);
 
 // Makes Qt read PNG files, its own pictures included, without loading its
 // image plugins first. Once, at start.

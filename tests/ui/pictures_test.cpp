@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/windowtest.h"
+#include "ui/lazyicons.h"
+#include "ui/pictures.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QStyleFactory>
+
+class PicturesTest : public QObject
+{
+    Q_OBJECT
+
+    static QByteArray pngOf(const QImage &image)
+    {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter(&buffer, "png").write(image);
+        return bytes;
+    }
+
+    static QImage qtReads(const QByteArray &png)
+    {
+        return QImage::fromData(png, "png").convertToFormat(QImage::Format_ARGB32);
+    }
+
+    static QImage sample(QImage::Format format)
+    {
+        QImage argb(7, 5, QImage::Format_ARGB32);
+        for (int y = 0; y < argb.height(); ++y)
+            for (int x = 0; x < argb.width(); ++x)
+                argb.setPixel(x, y, qRgba(37 * x, 50 * y, 255 - 30 * x, x == 3 ? 0 : 40 * y + 55));
+        return argb.convertToFormat(format);
+    }
+
+private Q_SLOTS:
+    // Every PNG layout Qt writes decodes to the same pixels as Qt's reader.
+    void decodes_as_qt_does_data()
+    {
+        QTest::addColumn<QImage>("image");
+        QTest::newRow("rgba") << sample(QImage::Format_ARGB32);
+        QTest::newRow("rgb") << sample(QImage::Format_RGB888);
+        QTest::newRow("grey") << sample(QImage::Format_Grayscale8);
+        QTest::newRow("grey 16 bit") << sample(QImage::Format_Grayscale16);
+        QTest::newRow("rgba 16 bit") << sample(QImage::Format_RGBA64);
+        QTest::newRow("palette with alpha") << sample(QImage::Format_Indexed8);
+        QTest::newRow("one bit") << sample(QImage::Format_Mono);
+        QTest::newRow("icon") << QImage(QStringLiteral(":/icons/01.png"));
+    }
+    void decodes_as_qt_does()
+    {
+        QFETCH(QImage, image);
+        const QByteArray png = pngOf(image);
+        const QImage ours = pictures::decodePng(png);
+        QCOMPARE(ours.format(), QImage::Format_ARGB32);
+        QCOMPARE(ours, qtReads(png));
+    }
+
+    void damaged_data_gives_a_null_picture()
+    {
+        const QByteArray good = pngOf(sample(QImage::Format_ARGB32));
+        QByteArray badCrc = good;
+        badCrc[good.size() / 2] = char(badCrc[good.size() / 2] ^ 0x5a);
+        QByteArray huge = good;   // width 2^31-1 in the header
+        huge.replace(16, 4, QByteArray("\x7f\xff\xff\xff", 4));
+        for (const QByteArray &bad : {QByteArray(), QByteArray("\x89PNG\r\n\x1a\n"), good.left(good.size() / 2),
+                                      badCrc, huge, QByteArray(4096, 'x')})
+            QVERIFY(pictures::decodePng(bad).isNull());
+    }
+
+    void preloaded_pictures_are_the_files()
+    {
+        const QString path = QStringLiteral(":/icons/02.png");
+        pictures::expectPreload();
+        pictures::preload({path});
+        QCOMPARE(pictures::read(path, "png"), pictures::decodePng([&] {
+                     QFile f(path);
+                     f.open(QIODevice::ReadOnly);
+                     return f.readAll();
+                 }()));
+    }
+
+    // Qt's own icons, fetched late, look as the style draws them at once.
+    void lazy_standard_icons_match_the_style()
+    {
+        LazyIconStyle lazy;
+        std::unique_ptr<QStyle> plain(QStyleFactory::create(lazy.baseStyle()->name()));
+        for (const auto which : {QStyle::SP_TitleBarCloseButton, QStyle::SP_TitleBarMenuButton,
+                                 QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_DialogOkButton}) {
+            const QIcon icon = lazy.standardIcon(which);
+            QVERIFY(!icon.isNull());
+            QCOMPARE(icon.pixmap(16).toImage(), plain->standardIcon(which).pixmap(16).toImage());
+        }
+    }
+};
+
+KONDRIX_TEST_MAIN(PicturesTest)
+#include "pictures_test.moc"
