@@ -90,7 +90,7 @@ private Q_SLOTS:
         const Transistor_Table &table = Transistor_Table_Instance();
         const struct { const char *base, *type; } found[] = {
             {"BC546A", "BC546A"}, {"bc546a", "BC546A"}, {" BC546A ", "BC546A"},
-            {"BC327-16", "BC327"}, {"2SC1815-GR", "2SC1815"}, {"BC548A", "BC548"}};
+            {"BCX51-16", "BCX51"}, {"2SC1815-GR", "2SC1815"}, {"BCW60B", "BCW60"}};
         for (const auto &f : found) {
             const auto m = Find_Transistor_Type(table, u8(f.base));
             QVERIFY2(m, f.base);
@@ -123,7 +123,7 @@ private Q_SLOTS:
         h.show();
         frm_SMD *w = openSmd(h);
         auto *lv = part<ReportList>(*w, u8("LV1"));
-        const QModelIndex code = codeWithBase(*w, "BC327-16");
+        const QModelIndex code = codeWithBase(*w, "BCX51-16");
         QVERIFY(code.isValid());
         lv->scrollTo(code);
         Q_EMIT lv->customContextMenuRequested(lv->visualRect(code).center());
@@ -140,7 +140,7 @@ private Q_SLOTS:
         shoot(&h, "smd_context_window");
         actions.first()->trigger();
         menu->close();
-        expectCatalogOn(h, "BC327");
+        expectCatalogOn(h, "BCX51");
     }
 
     void a_type_the_catalog_lacks_is_told_in_the_smd_window()
