@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
     });
     pictures::usePngReader();
     QApplication app(argc, argv);
-    QApplication::setStyle(new LazyIconStyle);
+    applyProgramStyle();
     QApplication::setApplicationName(QStringLiteral("Kondrix"));
     QApplication::setApplicationVersion(version());
     // Ties the windows to the installed menu entry and its icon (Wayland).

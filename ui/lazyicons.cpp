@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/lazyicons.h"
 
+#include <QApplication>
+#include <QFont>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
@@ -69,4 +71,12 @@ QIcon LazyIconStyle::standardIcon(StandardPixmap icon, const QStyleOption *optio
     if (option && option->type != QStyleOption::SO_Default)
         return QProxyStyle::standardIcon(icon, option, widget);
     return QIcon(new LazyStandardIcon(baseStyle(), icon, option));
+}
+
+void applyProgramStyle()
+{
+    QApplication::setStyle(new LazyIconStyle);
+    QFont font = QApplication::font();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    QApplication::setFont(font);
 }

@@ -14,3 +14,9 @@ public:
     QIcon standardIcon(StandardPixmap icon, const QStyleOption *option = nullptr,
                        const QWidget *widget = nullptr) const override;
 };
+
+// The program's look, once, after the application object and before any
+// widget: this style, and text laid out without a shaping engine (Latin
+// script needs none; Qt then takes the widths from the font's own metrics,
+// a fraction of the work at start).
+void applyProgramStyle();

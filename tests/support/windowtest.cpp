@@ -3,6 +3,7 @@
 
 #include "core/appdir.h"
 #include "core/userdata.h"
+#include "ui/lazyicons.h"
 #include "ui/pictures.h"
 #include "ui/sound.h"
 
@@ -136,6 +137,7 @@ void WindowTestEnv::watch()
 int kondrixTestMain(int argc, char **argv, QObject *test)
 {
     pictures::usePngReader();   // as the program does
+    applyProgramStyle();
     QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
     return QTest::qExec(test, argc, argv);
 }
