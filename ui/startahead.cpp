@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/startahead.h"
 
+#include <QThread>
+
 #include <thread>
 
 namespace startahead {
@@ -15,6 +17,9 @@ std::thread &worker()
 void run(std::function<void()> work)
 {
     await();
+    // Qt takes the first thread that touches a QObject as its main thread;
+    // before QApplication exists, that could be the worker (QFile).
+    QThread::currentThread();
     worker() = std::thread(std::move(work));
 }
 
