@@ -290,14 +290,16 @@ TEST(TransistorData, PackagesHavePicturesAndWholePinouts)
         const bool fet = QRegularExpression(u8("^[GDS]+$")).match(pins).hasMatch();
         const bool dualGate = QRegularExpression(u8("^(G1|G2|D|S)+$")).match(pins).hasMatch();
         EXPECT_TRUE(bipolar || fet || dualGate) << qPrintable(type) << " " << qPrintable(field);
-        // Each electrode once; the SOT-223 tab repeats lead 2, an SO-8 MOSFET
+        // Each electrode once; the SOT-223 tab repeats lead 2 (the RF types
+        // have the emitter on leads 1 and 3 instead: E B E C), an SO-8 MOSFET
         // has three source and four drain leads.
         if (package == u8("SO8")) {
             EXPECT_EQ(pins, u8("SSSGDDDD")) << qPrintable(type);
             continue;
         }
+        const int repeated = package != u8("SOT223") ? -1 : pins == u8("EBEC") ? 0 : 1;
         for (const QString &e : lead)
-            EXPECT_EQ(lead.count(e), package == u8("SOT223") && e == lead[1] ? 2 : 1) << qPrintable(field);
+            EXPECT_EQ(lead.count(e), repeated >= 0 && e == lead[repeated] ? 2 : 1) << qPrintable(field);
     }
     EXPECT_GT(withPinout, 200);
     const std::pair<const char *, const char *> known[] = {
