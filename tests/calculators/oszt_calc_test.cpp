@@ -86,18 +86,6 @@ INSTANTIATE_TEST_SUITE_P(
         DividerCase{"negative_counts_as_missing", oszt::U2, -10, 4700, 0, 4700, Status::NotEnough}),
     [](const testing::TestParamInfo<DividerCase> &i) { return std::string(i.param.name); });
 
-TEST(Divider, WorkedExampleTexts)
-{
-    const double in[4] = {10, 4700, 0, 4700};
-    const DividerOutcome r = divider(oszt::U2, in);
-    EXPECT_EQ(r.soughtScaled.exponent, 0);
-    EXPECT_EQ(r.powerR1, QStringLiteral("P(R1)= 5,31914893617021 mili W"));
-    EXPECT_EQ(r.powerR2, QStringLiteral("P(R2)= 5,31914893617021 mili W"));
-    EXPECT_EQ(r.current, QStringLiteral("I= 1,06382978723404 mili A"));
-    EXPECT_EQ(r.ratio, QStringLiteral("Osztás= 2:1"));
-    EXPECT_EQ(r.decibel, QStringLiteral("Osztás= - 6.0205999 dB"));
-}
-
 TEST(Divider, PowerThatRoundsToZeroIsShownAsZero)
 {
     // U1 - U2 rounds to 0 when R1 is negligible beside R2.
