@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/toolregistry.h"
 #include "catalogs/diodemodel.h"
 #include "catalogs/frm_dioda.h"
 #include "core/textfile.h"
@@ -96,17 +95,6 @@ private Q_SLOTS:
         part<QLineEdit>(w, "Text1")->setText(u8("d310"));
         QCOMPARE(listed(w), (QStringList{u8("D310"), u8("D3100")}));
         QCOMPARE(w.model()->index(1, 0).data(DiodeModel::KeyRole).toString(), u8("A3100"));
-    }
-
-    void toolbar_tags_open_the_catalog_and_the_dictionary()
-    {
-        ToolRegistry registry;
-        registerTools(registry);
-        for (const char *tag : {"Dióda", "szotar"}) {
-            std::unique_ptr<ToolWindow> w(registry.create(ToolRegistry::windowForTag(u8(tag))));
-            QVERIFY2(w, tag);
-            QCOMPARE(w->objectName(), ToolRegistry::windowForTag(u8(tag)));
-        }
     }
 
     void missing_file_opens_empty_with_a_message()

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/toolregistry.h"
 #include "captest.h"
 #include "decoders/frm_keramia.h"
 #include "support/windowtest.h"
@@ -48,16 +47,6 @@ private Q_SLOTS:
         QCOMPARE(gold->text(), QStringLiteral("Arany"));
         QCOMPARE(gold->backgroundColor(), QColor(255, 192, 128));
         QVERIFY(child<QWidget>(w, QStringLiteral("Col_E(0)"))->y() < child<QWidget>(w, QStringLiteral("Col_E(9)"))->y());
-    }
-
-    void toolbar_tags_open_both_capacitor_windows()
-    {
-        ToolRegistry registry;
-        registerTools(registry);
-        for (const char *tag : {"Kerámia", "Kondi"}) {
-            std::unique_ptr<ToolWindow> w(registry.create(ToolRegistry::windowForTag(QString::fromUtf8(tag))));
-            QVERIFY2(w && !w->scalesLayout(), tag);
-        }
     }
 
     void clicks_paint_marks_and_show_values_data()

@@ -128,15 +128,6 @@ private Q_SLOTS:
         QCOMPARE(host.opened, QStringList({QStringLiteral("frm_R4"), QStringLiteral("frm_R5"), QStringLiteral("frm_R4")}));
         QTRY_COMPARE(host.area.subWindowList().size(), 1);
     }
-
-    void both_windows_are_registered_as_tools()
-    {
-        ToolRegistry registry;
-        registerTools(registry);
-        QVERIFY(registry.has(QStringLiteral("frm_R4")));
-        QVERIFY(registry.has(QStringLiteral("frm_R5")));
-        QCOMPARE(ToolRegistry::windowForTag(QStringLiteral("Ellenállás")), QStringLiteral("frm_R4"));
-    }
 };
 
 KONDRIX_TEST_MAIN(FrmR5Test)
