@@ -12,10 +12,6 @@
 #include <QPushButton>
 #include <QTreeView>
 
-namespace {
-QString u8(const char *s) { return QString::fromUtf8(s); }
-} // namespace
-
 class FrmDiodaTest : public QObject
 {
     Q_OBJECT
@@ -54,8 +50,7 @@ private Q_SLOTS:
         QVERIFY(part<ImageControl>(w, "Image1")->hasPicture());
         QVERIFY(part<QLabel>(w, "lbl_hiba")->isHidden());
         QCOMPARE(part<QPushButton>(w, "Command1")->text(), u8("Összes dióda"));
-        if (!qEnvironmentVariableIsEmpty("KONDRIX_SCREENSHOTS"))
-            w.grab().save(qEnvironmentVariable("KONDRIX_SCREENSHOTS") + u8("/frm_dioda.png"));
+        screenshot(&w, u8("frm_dioda"));
     }
 
     void searches_from_two_characters_and_restores_with_the_button()

@@ -15,8 +15,6 @@
 #include <QTreeView>
 
 namespace {
-QString u8(const char *s) { return QString::fromUtf8(s); }
-
 // First line: an entry that sorts last; the rest in no order.
 const char *const kWords =
     "zsugorcső,shrink tube,Schrumpfschlauch\r\n"
@@ -191,7 +189,7 @@ private Q_SLOTS:
                 type(text1(w), u8("resist"));
                 w.LV1_ItemClick(0);
                 w.Timer1_Timer();
-                w.grab().save(qEnvironmentVariable("KONDRIX_SCREENSHOTS") + u8("/frm_szotar.png"));
+                screenshot(&w, u8("frm_szotar"));
             }
         }
         env.removeFile(u8("műszaki.txt"));

@@ -16,8 +16,6 @@ using damage::Kind;
 using namespace usage;
 
 namespace {
-QString u8(const char *s) { return QString::fromUtf8(s); }
-
 // The catalog messages name the file; datafile's two wordings.
 QString fileMessage(const QString &shown, Kind kind)
 {

@@ -53,7 +53,7 @@ class FrmR5Test : public QObject
 
     static void switchWindow(const QWidget &w)
     {
-        QTest::mouseClick(child<QPushButton>(w, QStringLiteral("Command2")), Qt::LeftButton);
+        QTest::mouseClick(part<QPushButton>(w, QStringLiteral("Command2")), Qt::LeftButton);
     }
 
 private Q_SLOTS:
