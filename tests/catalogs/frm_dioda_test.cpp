@@ -91,20 +91,6 @@ private Q_SLOTS:
         QCOMPARE(listed(w), (QStringList{u8("D310"), u8("D3100")}));
         QCOMPARE(w.model()->index(1, 0).data(DiodeModel::KeyRole).toString(), u8("A3100"));
     }
-
-    void missing_file_opens_empty_with_a_message()
-    {
-        env.removeFile(u8("dioda.ini"));
-        frm_dioda w;
-        w.show();
-        QCOMPARE(w.model()->rowCount(), 0);
-        auto *msg = part<QLabel>(w, "lbl_hiba");
-        QVERIFY(msg->isVisible());
-        QVERIFY(msg->text().contains(u8("dioda.ini")));
-        part<QLineEdit>(w, "Text1")->setText(u8("1N"));
-        QTest::mouseClick(part<QPushButton>(w, "Command1"), Qt::LeftButton);
-        QCOMPARE(w.model()->rowCount(), 0);
-    }
 };
 
 KONDRIX_TEST_MAIN(FrmDiodaTest)

@@ -106,6 +106,8 @@ private Q_SLOTS:
             QVERIFY(lv->model()->rowCount() >= 1);
         walkList(lv);
         QTest::mouseClick(part<QWidget>(w, u8("Command1")), Qt::LeftButton);
+        if (!own && damage::unopenable(k))   // not even "every diode" lists any
+            QCOMPARE(lv->model()->rowCount(), 0);
         resize(w);
         paint(w);
     }
@@ -132,6 +134,8 @@ private Q_SLOTS:
                                             "a lista üres.")));
         auto *lv = part<ReportList>(w, u8("LV1"));
         walkList(lv);
+        if (!own && damage::unopenable(k))
+            QVERIFY(lv->model()->rowCount() == 0 && part<QLabel>(w, u8("lblOut(0)"))->text().isEmpty());
         auto *text = part<QLineEdit>(w, u8("Text1"));
         type(text, u8("ellen"));
         if (own || k == Kind::Cut || k == Kind::HugeLine || k == Kind::LfOnly) {
@@ -146,6 +150,8 @@ private Q_SLOTS:
             walkList(lv);
         }
         QTest::mouseClick(part<QWidget>(w, u8("Command1")), Qt::LeftButton);
+        if (!own && damage::unopenable(k))
+            QCOMPARE(lv->model()->rowCount(), 0);
         resize(w);
         paint(w);
     }

@@ -164,20 +164,6 @@ private Q_SLOTS:
         }
         sound::setPlayer([this](const QString &p) { env.playedSounds.append(p); });
     }
-
-    void missing_sound_files_are_no_problem()
-    {
-        sound::setPlayer({});   // the real player
-        env.removeFile(QStringLiteral("Wav/about1.wav"));
-        env.removeFile(QStringLiteral("Wav/about2.wav"));
-        {
-            About a;
-            a.show();
-            a.accept();
-        }
-        sound::setPlayer([this](const QString &p) { env.playedSounds.append(p); });
-        env.resetAppDir();
-    }
 };
 
 KONDRIX_TEST_MAIN(AboutTest)
