@@ -78,19 +78,6 @@ private Q_SLOTS:
         QCOMPARE(listed(w), all);
         QCOMPARE(part<QTreeView>(w, "LV1")->selectionModel()->currentIndex().row(), 0);
     }
-
-    void lists_more_than_three_thousand_pairs()
-    {
-        QString text;
-        for (int i = 1; i <= 3100; ++i)
-            text += u8("D%1\r\nadat %1\r\n").arg(i);
-        writeDiodes(text);
-        frm_dioda w;
-        QCOMPARE(w.model()->rowCount(), 3100);
-        part<QLineEdit>(w, "Text1")->setText(u8("d310"));
-        QCOMPARE(listed(w), (QStringList{u8("D310"), u8("D3100")}));
-        QCOMPARE(w.model()->index(1, 0).data(DiodeModel::KeyRole).toString(), u8("A3100"));
-    }
 };
 
 KONDRIX_TEST_MAIN(FrmDiodaTest)
