@@ -115,6 +115,7 @@ private Q_SLOTS:
             } else {
                 QCOMPARE(name, QStringLiteral("frm_R5"));   // the four-band window opens it
             }
+            QVERIFY2(h.registry().has(name), t.window);
             std::unique_ptr<ToolWindow> w(t.factory());
             QCOMPARE(w->objectName(), name);
             QCOMPARE(w->scalesLayout(), t.rescales);

@@ -638,13 +638,9 @@ private:
                 .arg(local.x())
                 .arg(local.y()));
         QPointer<QWidget> guard(target);
-        if (twice) {
-            click(target, button, {}, local);
-            if (guard)
-                QTest::mouseDClick(target, button, {}, local);
-        } else {
-            click(target, button, {}, local);
-        }
+        click(target, button, {}, local);
+        if (twice && guard)
+            QTest::mouseDClick(target, button, {}, local);
     }
 
     void clickAt(QWidget *win, const QPoint &p)
@@ -695,14 +691,9 @@ private:
         const int n = 1 + (chance(0.3) ? pick(8) : 0);
         for (int i = 0; i < n && target && target->isVisible(); ++i) {
             const Key &k = kKeys[pick(int(std::size(kKeys)))];
-            Qt::KeyboardModifiers mods;
+            const Qt::KeyboardModifier someMods[] = {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier};
             const int m = pick(20);
-            if (m == 0)
-                mods = Qt::ShiftModifier;
-            else if (m == 1)
-                mods = Qt::ControlModifier;
-            else if (m == 2)
-                mods = Qt::AltModifier;
+            const Qt::KeyboardModifiers mods = m < 3 ? someMods[m] : Qt::NoModifier;
             QString text = QString::fromUtf8(k.text);
             if (mods & (Qt::ControlModifier | Qt::AltModifier))
                 text.clear();
@@ -879,13 +870,11 @@ private Q_SLOTS:
         if (seeds.isEmpty())
             seeds.append(20261207u);
 #ifdef KONDRIX_ASAN
-        const int defaultEvents = 2000;
         const int stallFactor = 4;   // the sanitizers slow everything down several times
 #else
-        const int defaultEvents = 2000;
         const int stallFactor = 1;
 #endif
-        const int events = envInt("KONDRIX_RANDOM_EVENTS", defaultEvents);
+        const int events = envInt("KONDRIX_RANDOM_EVENTS", 2000);
         const std::chrono::milliseconds limit(envInt("KONDRIX_RANDOM_STALL_MS", 1000 * stallFactor));
 
         QStringList problems;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDir>
+#include "support/windowtest.h"
+
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -11,14 +12,7 @@
 // Shared by the calculator window tests.
 namespace calctest {
 
-template <class T = QWidget>
-T *child(QWidget *w, const QString &name)
-{
-    T *c = w->findChild<T *>(name);
-    if (!c)
-        qFatal("no control %s", qPrintable(name));
-    return c;
-}
+template <class T = QWidget> T *child(QWidget *w, const QString &name) { return part<T>(*w, name); }
 
 // A label that shows a failed number ("inf", "nan", "Inf", "NaN" as a word).
 inline QString badNumberLabel(QWidget *window)
@@ -52,16 +46,6 @@ inline void typeText(QWidget *w, const QString &s)
         else
             QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-}
-
-// Saves a picture of the window when KONDRIX_SCREENSHOTS names a folder.
-inline void screenshot(QWidget *w, const QString &name)
-{
-    const QString dir = qEnvironmentVariable("KONDRIX_SCREENSHOTS");
-    if (dir.isEmpty())
-        return;
-    QDir().mkpath(dir);
-    w->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 } // namespace calctest

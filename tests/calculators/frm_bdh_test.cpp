@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculators/frm_bdh.h"
-#include "app/frm_head.h"
 #include "calcwindowtest.h"
 #include "support/windowtest.h"
 #include "ui/controls.h"
 
-#include <QAction>
 #include <QLineEdit>
-#include <QToolBar>
 #include <QPushButton>
 
 using namespace calctest;
@@ -49,16 +46,6 @@ private Q_SLOTS:
         QCOMPARE(child<QWidget>(win, QStringLiteral("Frame5"))->property("title").toString(),
                  QStringLiteral("Hexadecimélis"));
         screenshot(win, QStringLiteral("frm_BDH"));
-    }
-
-    void toolbar_opens_the_three_calculators()
-    {
-        frm_head h;
-        auto *bar = h.findChild<QToolBar *>(QStringLiteral("Toolbar1"));
-        for (const char *tag : {"BDH", "FLC", "oszt"}) {
-            h.Toolbar1_ButtonClick(bar->findChild<QAction *>(QLatin1String(tag)));
-            QVERIFY2(h.openTool(ToolRegistry::windowForTag(QLatin1String(tag))), tag);
-        }
     }
 
     // The conversions themselves are covered by the logic tables; here the

@@ -2,6 +2,7 @@
 #include "app/frm_head.h"
 #include "calculators/frm_option_1.h"
 #include "calculators/frm_trafo.h"
+#include "calcwindowtest.h"
 #include "calculators/mod_trafo.h"
 #include "core/appdir.h"
 #include "core/textfile.h"
@@ -19,16 +20,7 @@
 #include <QRadioButton>
 #include <QToolBar>
 
-namespace {
-template <class T = QWidget>
-T *child(QWidget *w, const QString &name)
-{
-    T *c = w->findChild<T *>(name);
-    if (!c)
-        qFatal("no control %s", qPrintable(name));
-    return c;
-}
-} // namespace
+using calctest::child;
 
 class FrmTrafoTest : public QObject
 {

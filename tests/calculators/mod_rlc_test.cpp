@@ -67,68 +67,61 @@ TEST(Prefixes, NormalisationIntoOneToThousand)
         EXPECT_FALSE(qqq(bad).has_value()) << bad;
 }
 
-struct LcCase
-{
-    const char *name;
-    bool ticked[3];
-    double C, L, F;
-    bool hiba;
-    bool derived[3];
-};
-
-class LcCalculation : public testing::TestWithParam<LcCase>
-{};
-
 // Every derived value and the impedance against the textbook formulas.
-TEST_P(LcCalculation, AgreesWithTheClosedForms)
+TEST(LcCalculation, AgreesWithTheClosedForms)
 {
-    const LcCase &c = GetParam();
-    const double in[3] = {c.C, c.L, c.F};
-    const rezgokor::Outcome r = rezgokor::calculate(c.ticked, in);
-    EXPECT_EQ(r.hiba, c.hiba);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(r.derived[i], c.derived[i]) << i;
-    if (c.hiba) {
-        EXPECT_FALSE(r.impedance.has_value());
-        return;
-    }
-    double C = c.C, L = c.L, F = c.F;
-    if (c.derived[rezgokor::Frequency])
-        F = 1 / (2 * kPi * std::sqrt(L * C));
-    if (c.derived[rezgokor::Inductance])
-        L = 1 / (std::pow(2 * kPi * F, 2) * C);
-    if (c.derived[rezgokor::Capacitance])
-        C = 1 / (std::pow(2 * kPi * F, 2) * L);
-    EXPECT_TRUE(near(r.value[0], C));
-    EXPECT_TRUE(near(r.value[1], L));
-    EXPECT_TRUE(near(r.value[2], F));
-    if (C > 0 && F > 0) {
-        ASSERT_TRUE(r.impedance.has_value());
-        EXPECT_TRUE(near(*r.impedance, 1 / (2 * kPi * F * C)));   // X_C
-        if (L > 0 && (c.derived[0] || c.derived[1] || c.derived[2])) {
-            EXPECT_TRUE(near(*r.impedance, 2 * kPi * F * L));     // = X_L at resonance
+    const struct
+    {
+        bool ticked[3];
+        double C, L, F;
+        bool hiba;
+        bool derived[3];
+    } cases[] = {
+        {{true, true, false}, 100e-12, 10e-6, 0, false, {false, false, true}},   // F from C and L
+        {{true, false, true}, 100e-12, 0, 1e6, false, {false, true, false}},     // L from C and F
+        {{false, true, true}, 0, 253e-6, 1e6, false, {true, false, false}},      // C from L and F
+        {{true, true, true}, 47e-9, 1e-3, 5, false, {true, true, true}},          // all three in a chain
+        {{true, true, false}, 2.2e-6, 0.5, 0, false, {false, false, true}},      // audio range
+        {{true, false, false}, 1e-9, 0, 1e3, false, {false, false, false}},      // one ticked: as read
+        {{true, false, false}, 1e-9, 0, 0, false, {false, false, false}},
+        {{true, true, false}, 0, 0, 0, true, {false, false, false}},
+        {{true, true, false}, 1e-9, 0, 5, true, {false, false, false}},          // the needed L is zero
+        {{false, true, true}, 1e-9, 1e-3, 0, true, {false, false, false}},       // the needed F is zero
+        {{true, true, false}, -1e-9, 1e-3, 0, false, {false, false, false}},     // pasted negative: no root
+        {{true, true, false}, 1e-300, 1e-300, 0, false, {false, false, false}},  // overflowing result skipped
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << &c - cases);
+        const double in[3] = {c.C, c.L, c.F};
+        const rezgokor::Outcome r = rezgokor::calculate(c.ticked, in);
+        EXPECT_EQ(r.hiba, c.hiba);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(r.derived[i], c.derived[i]) << i;
+        if (c.hiba) {
+            EXPECT_FALSE(r.impedance.has_value());
+            continue;
         }
-    } else {
-        EXPECT_FALSE(r.impedance.has_value());
+        double C = c.C, L = c.L, F = c.F;
+        if (c.derived[rezgokor::Frequency])
+            F = 1 / (2 * kPi * std::sqrt(L * C));
+        if (c.derived[rezgokor::Inductance])
+            L = 1 / (std::pow(2 * kPi * F, 2) * C);
+        if (c.derived[rezgokor::Capacitance])
+            C = 1 / (std::pow(2 * kPi * F, 2) * L);
+        EXPECT_TRUE(near(r.value[0], C));
+        EXPECT_TRUE(near(r.value[1], L));
+        EXPECT_TRUE(near(r.value[2], F));
+        if (C > 0 && F > 0) {
+            ASSERT_TRUE(r.impedance.has_value());
+            EXPECT_TRUE(near(*r.impedance, 1 / (2 * kPi * F * C)));   // X_C
+            if (L > 0 && (c.derived[0] || c.derived[1] || c.derived[2])) {
+                EXPECT_TRUE(near(*r.impedance, 2 * kPi * F * L));     // = X_L at resonance
+            }
+        } else {
+            EXPECT_FALSE(r.impedance.has_value());
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Pairs, LcCalculation,
-    testing::Values(
-        LcCase{"frequency_from_C_and_L", {true, true, false}, 100e-12, 10e-6, 0, false, {false, false, true}},
-        LcCase{"inductance_from_C_and_F", {true, false, true}, 100e-12, 0, 1e6, false, {false, true, false}},
-        LcCase{"capacitance_from_L_and_F", {false, true, true}, 0, 253e-6, 1e6, false, {true, false, false}},
-        LcCase{"all_three_chain", {true, true, true}, 47e-9, 1e-3, 5, false, {true, true, true}},
-        LcCase{"audio_range", {true, true, false}, 2.2e-6, 0.5, 0, false, {false, false, true}},
-        LcCase{"one_ticked_uses_read_values", {true, false, false}, 1e-9, 0, 1e3, false, {false, false, false}},
-        LcCase{"one_ticked_no_frequency", {true, false, false}, 1e-9, 0, 0, false, {false, false, false}},
-        LcCase{"all_zero", {true, true, false}, 0, 0, 0, true, {false, false, false}},
-        LcCase{"needed_inductance_zero", {true, true, false}, 1e-9, 0, 5, true, {false, false, false}},
-        LcCase{"needed_frequency_zero", {false, true, true}, 1e-9, 1e-3, 0, true, {false, false, false}},
-        LcCase{"pasted_negative_skips_root", {true, true, false}, -1e-9, 1e-3, 0, false, {false, false, false}},
-        LcCase{"overflowing_result_skipped", {true, true, false}, 1e-300, 1e-300, 0, false, {false, false, false}}),
-    [](const testing::TestParamInfo<LcCase> &i) { return std::string(i.param.name); });
 
 TEST(LcCalculation, SkippedStepLeavesZeroForTheNextOne)
 {

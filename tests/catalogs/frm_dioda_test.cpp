@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/toolregistry.h"
 #include "catalogs/diodemodel.h"
 #include "catalogs/frm_dioda.h"
 #include "core/textfile.h"
@@ -12,10 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
-
-namespace {
-QString u8(const char *s) { return QString::fromUtf8(s); }
-} // namespace
 
 class FrmDiodaTest : public QObject
 {
@@ -55,8 +50,7 @@ private Q_SLOTS:
         QVERIFY(part<ImageControl>(w, "Image1")->hasPicture());
         QVERIFY(part<QLabel>(w, "lbl_hiba")->isHidden());
         QCOMPARE(part<QPushButton>(w, "Command1")->text(), u8("Összes dióda"));
-        if (!qEnvironmentVariableIsEmpty("KONDRIX_SCREENSHOTS"))
-            w.grab().save(qEnvironmentVariable("KONDRIX_SCREENSHOTS") + u8("/frm_dioda.png"));
+        screenshot(&w, u8("frm_dioda"));
     }
 
     void searches_from_two_characters_and_restores_with_the_button()
@@ -83,44 +77,6 @@ private Q_SLOTS:
         QTest::mouseClick(part<QPushButton>(w, "Command1"), Qt::LeftButton);
         QCOMPARE(listed(w), all);
         QCOMPARE(part<QTreeView>(w, "LV1")->selectionModel()->currentIndex().row(), 0);
-    }
-
-    void lists_more_than_three_thousand_pairs()
-    {
-        QString text;
-        for (int i = 1; i <= 3100; ++i)
-            text += u8("D%1\r\nadat %1\r\n").arg(i);
-        writeDiodes(text);
-        frm_dioda w;
-        QCOMPARE(w.model()->rowCount(), 3100);
-        part<QLineEdit>(w, "Text1")->setText(u8("d310"));
-        QCOMPARE(listed(w), (QStringList{u8("D310"), u8("D3100")}));
-        QCOMPARE(w.model()->index(1, 0).data(DiodeModel::KeyRole).toString(), u8("A3100"));
-    }
-
-    void toolbar_tags_open_the_catalog_and_the_dictionary()
-    {
-        ToolRegistry registry;
-        registerTools(registry);
-        for (const char *tag : {"Dióda", "szotar"}) {
-            std::unique_ptr<ToolWindow> w(registry.create(ToolRegistry::windowForTag(u8(tag))));
-            QVERIFY2(w, tag);
-            QCOMPARE(w->objectName(), ToolRegistry::windowForTag(u8(tag)));
-        }
-    }
-
-    void missing_file_opens_empty_with_a_message()
-    {
-        env.removeFile(u8("dioda.ini"));
-        frm_dioda w;
-        w.show();
-        QCOMPARE(w.model()->rowCount(), 0);
-        auto *msg = part<QLabel>(w, "lbl_hiba");
-        QVERIFY(msg->isVisible());
-        QVERIFY(msg->text().contains(u8("dioda.ini")));
-        part<QLineEdit>(w, "Text1")->setText(u8("1N"));
-        QTest::mouseClick(part<QPushButton>(w, "Command1"), Qt::LeftButton);
-        QCOMPARE(w.model()->rowCount(), 0);
     }
 };
 

@@ -15,8 +15,6 @@
 #include <QTreeView>
 
 namespace {
-QString u8(const char *s) { return QString::fromUtf8(s); }
-
 // First line: an entry that sorts last; the rest in no order.
 const char *const kWords =
     "zsugorcső,shrink tube,Schrumpfschlauch\r\n"
@@ -178,33 +176,21 @@ private Q_SLOTS:
         QCOMPARE(column(w, 0), QStringList{u8("áramkör")});
     }
 
-    void shipped_dictionary_and_missing_file()
+    // The missing file: damaged_catalogs_test.
+    void shipped_dictionary()
     {
-        {
-            frm_szotar w;
-            w.show();
-            QVERIFY(w.table().size() >= 1000);
-            QCOMPARE(w.model()->rowCount(), w.table().size());
-            QVERIFY(!out(w, 0).isEmpty() && !out(w, 1).isEmpty() && !out(w, 2).isEmpty());
-            if (!qEnvironmentVariableIsEmpty("KONDRIX_SCREENSHOTS")) {
-                clickFlag(w, 1);
-                type(text1(w), u8("resist"));
-                w.LV1_ItemClick(0);
-                w.Timer1_Timer();
-                w.grab().save(qEnvironmentVariable("KONDRIX_SCREENSHOTS") + u8("/frm_szotar.png"));
-            }
-        }
-        env.removeFile(u8("műszaki.txt"));
         frm_szotar w;
         w.show();
-        QCOMPARE(w.model()->rowCount(), 0);
-        auto *msg = part<QLabel>(w, u8("lbl_hiba"));
-        QVERIFY(msg->isVisible());
-        QVERIFY(msg->text().contains(u8("műszaki.txt")));
-        QCOMPARE(out(w, 0), QString());
-        type(text1(w), u8("ab"));
-        QTest::mouseClick(part(w, u8("Command1")), Qt::LeftButton);
-        QCOMPARE(w.model()->rowCount(), 0);
+        QVERIFY(w.table().size() >= 1000);
+        QCOMPARE(w.model()->rowCount(), w.table().size());
+        QVERIFY(!out(w, 0).isEmpty() && !out(w, 1).isEmpty() && !out(w, 2).isEmpty());
+        if (!qEnvironmentVariableIsEmpty("KONDRIX_SCREENSHOTS")) {
+            clickFlag(w, 1);
+            type(text1(w), u8("resist"));
+            w.LV1_ItemClick(0);
+            w.Timer1_Timer();
+            screenshot(&w, u8("frm_szotar"));
+        }
     }
 };
 

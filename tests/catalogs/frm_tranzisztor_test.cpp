@@ -16,7 +16,6 @@
 #include <QSignalSpy>
 
 namespace {
-QString u8(const char *s) { return QString::fromUtf8(s); }
 QString title(int records) { return u8("   Tranzisztor katalógus.   <%1 tranzisztor>").arg(records); }
 using Row = std::map<int, QString>;   // one hand-made transistor: field number -> text
 } // namespace

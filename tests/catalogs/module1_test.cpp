@@ -50,54 +50,51 @@ std::vector<int> find(const Transistor_Table &t, const QString &needle)
     return out;
 }
 
-struct DecodeCase
-{
-    const char *name;
-    int field;
-    const char *text;   // the whole file, before encoding to code page 1250
-    std::vector<const char *> expected;
-};
-class FieldDecoding : public testing::TestWithParam<DecodeCase> {};
-
 } // namespace
 
 // Codes are whole, exact lines; a lone LF belongs to its line, CR alone ends
 // one, the last line needs no line end. Decode_Usage_Class agrees line by line.
-TEST_P(FieldDecoding, EveryLineAsExpected)
+TEST(TransistorLoader, EveryLineOfAFieldAsExpected)
 {
-    const DecodeCase &c = GetParam();
-    Files f = filesWith(int(c.expected.size()));
-    f[c.field].bytes = textfile::encode(u8(c.text));
-    Transistor_LoadReport r;
-    const Transistor_Table t = loaded(f, &r);
-    EXPECT_TRUE(r.ok()) << qPrintable(r.message());
-    ASSERT_EQ(t.size(), int(c.expected.size()));
-    const QStringList raw = textfile::splitLines(u8(c.text));
-    for (int s = 0; s < t.size(); ++s) {
-        EXPECT_EQ(t.field(s, c.field), u8(c.expected[size_t(s)])) << "line " << s;
-        if (c.field == 14) {
-            EXPECT_EQ(Decode_Usage_Class(raw[s]), u8(c.expected[size_t(s)])) << "line " << s;
+    const struct
+    {
+        int field;
+        const char *text;   // the whole file, before encoding to code page 1250
+        std::vector<const char *> expected;
+    } cases[] = {
+        {1, "1\r\n2\r\nSi\r\n3\r\n 1\r\n\r\n1 \r\n", {"Ge", "Si", "", "", "", "", ""}},
+        {2, "1\r\n2\r\n3\r\n4\r\nnpn\r\n\r\n5\r\n8\r\n9\r\n0\r\n10\r\n",
+            {"pnp", "npn", "p/n", "n/p", "", "", "N-MOSFET", "P-JFET", "N-MOSFET, 2 gate", "", ""}},
+        {14, "<A46\r\n<a46\r\n<A46 \r\n<B\r\n<Bx\r\nHangfrekvenciás végfok\r\n\r\n<B3\r\n<06\r\n"
+                 "<B0\r\n<286\r\n<F\r\n<\r\n<B00\r\n<A466\r\nA46\r\n<26 \r\n",
+            {"Nagyteljesítményű, Nagyfeszültségű, Általános célra", "<a46", "<A46 ", "Ultra Nagy Frekvencia",
+             "<Bx", "Hangfrekvenciás végfok", "", "Ultra Nagy Frekvencia, Közepes Teljesítmény",
+             "Teljesítmény-tranzisztor, Általános célra", "Ultra Nagy Frekvencia, Teljesítmény tranzisztor",
+             "Kisteljesítményű, Kiszajú, Általános célra", "Belső ellenállások", "<", "<B00", "<A466", "A46",
+             "<26 "}},
+        {14, "<B\n\r\n\r\n<12\r<E\r\n<A46",
+            {"<B\n", "", "Darlington, Kisteljesítményű", "DUA Belső ellenállások",
+             "Nagyteljesítményű, Nagyfeszültségű, Általános célra"}},
+        {15, " BC237, BC547 , \"x,y\"  \r\na\nb\r\r\nő ű Ő Ű\r\nlast",   // plain text stays whole
+            {" BC237, BC547 , \"x,y\"  ", "a\nb", "", "ő ű Ő Ű", "last"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        Files f = filesWith(int(c.expected.size()));
+        f[c.field].bytes = textfile::encode(u8(c.text));
+        Transistor_LoadReport r;
+        const Transistor_Table t = loaded(f, &r);
+        EXPECT_TRUE(r.ok()) << qPrintable(r.message());
+        ASSERT_EQ(t.size(), int(c.expected.size()));
+        const QStringList raw = textfile::splitLines(u8(c.text));
+        for (int s = 0; s < t.size(); ++s) {
+            EXPECT_EQ(t.field(s, c.field), u8(c.expected[size_t(s)])) << "line " << s;
+            if (c.field == 14) {
+                EXPECT_EQ(Decode_Usage_Class(raw[s]), u8(c.expected[size_t(s)])) << "line " << s;
+            }
         }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(TransistorLoader, FieldDecoding, testing::Values(
-    DecodeCase{"Material", 1, "1\r\n2\r\nSi\r\n3\r\n 1\r\n\r\n1 \r\n", {"Ge", "Si", "", "", "", "", ""}},
-    DecodeCase{"Structure", 2, "1\r\n2\r\n3\r\n4\r\nnpn\r\n\r\n5\r\n8\r\n9\r\n0\r\n10\r\n",
-               {"pnp", "npn", "p/n", "n/p", "", "", "N-MOSFET", "P-JFET", "N-MOSFET, 2 gate", "", ""}},
-    DecodeCase{"Usage", 14, "<A46\r\n<a46\r\n<A46 \r\n<B\r\n<Bx\r\nHangfrekvenciás végfok\r\n\r\n<B3\r\n<06\r\n"
-                            "<B0\r\n<286\r\n<F\r\n<\r\n<B00\r\n<A466\r\nA46\r\n<26 \r\n",
-               {"Nagyteljesítményű, Nagyfeszültségű, Általános célra", "<a46", "<A46 ", "Ultra Nagy Frekvencia",
-                "<Bx", "Hangfrekvenciás végfok", "", "Ultra Nagy Frekvencia, Közepes Teljesítmény",
-                "Teljesítmény-tranzisztor, Általános célra", "Ultra Nagy Frekvencia, Teljesítmény tranzisztor",
-                "Kisteljesítményű, Kiszajú, Általános célra", "Belső ellenállások", "<", "<B00", "<A466", "A46",
-                "<26 "}},
-    DecodeCase{"UsageAtTheEdgesOfTheFile", 14, "<B\n\r\n\r\n<12\r<E\r\n<A46",
-               {"<B\n", "", "Darlington, Kisteljesítményű", "DUA Belső ellenállások",
-                "Nagyteljesítményű, Nagyfeszültségű, Általános célra"}},
-    DecodeCase{"PlainTextStaysWhole", 15, " BC237, BC547 , \"x,y\"  \r\na\nb\r\r\nő ű Ő Ű\r\nlast",
-               {" BC237, BC547 , \"x,y\"  ", "a\nb", "", "ő ű Ő Ű", "last"}}),
-    [](const testing::TestParamInfo<DecodeCase> &i) { return std::string(i.param.name); });
 
 TEST(TransistorLoader, RandomLinesAndSearchesAgreeWithAPlainReading)
 {
@@ -170,21 +167,18 @@ TEST(TransistorLoader, UnequalMissingAndUnreadableFilesAndReloads)
 namespace {
 struct CountCase
 {
-    const char *name;
     std::map<int, int> lines;   // file -> line count; the others have 3
     std::vector<int> missing;
     int expected;
     std::vector<const char *> problems;
 };
-class RecordCount : public testing::TestWithParam<CountCase> {};
 } // namespace
 
 // The line count most files share sets the record count; only the files that
 // differ from it are named. Fields beyond a short file are empty, lines beyond
 // the count in a long one are no records (the search does not reach them).
-TEST_P(RecordCount, MajorityOfTheFiles)
+static void checkRecordCount(const CountCase &c)
 {
-    const CountCase &c = GetParam();
     Files f;
     for (int k = 0; k < kTransistorFields; ++k) {
         const int n = c.lines.count(k) ? c.lines.at(k) : 3;
@@ -217,35 +211,39 @@ TEST_P(RecordCount, MajorityOfTheFiles)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(TransistorLoader, RecordCount, testing::Values(
-    CountCase{"AllEqual", {}, {}, 3, {}},
-    CountCase{"OneLong", {{14, 9}}, {}, 3, {"f14.txt: 9 sor a 3 helyett."}},
-    CountCase{"LongNameFile", {{0, 6}}, {}, 3, {"f00.txt: 6 sor a 3 helyett."}},
-    CountCase{"OneShort", {{5, 1}}, {}, 3, {"f05.txt: 1 sor a 3 helyett."}},
-    CountCase{"TwoDiffer", {{3, 5}, {17, 0}}, {}, 3, {"f03.txt: 5 sor a 3 helyett.", "f17.txt: 0 sor a 3 helyett."}},
-    CountCase{"MissingFilesDoNotVote", {{1, 4}, {2, 4}, {3, 4}, {16, 4}, {17, 4}},
-              {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}, 4,
-              {"f04.txt: hiányzik.", "f05.txt: hiányzik.", "f06.txt: hiányzik.", "f07.txt: hiányzik.",
-               "f08.txt: hiányzik.", "f09.txt: hiányzik.", "f10.txt: hiányzik.", "f11.txt: hiányzik.",
-               "f12.txt: hiányzik.", "f13.txt: hiányzik.", "f14.txt: hiányzik.", "f15.txt: hiányzik.",
-               "f00.txt: 3 sor a 4 helyett.", "f18.txt: 3 sor a 4 helyett."}},
-    // Nine against nine: the names' count wins, even when it is the smaller.
-    CountCase{"TieGoesToTheNames", {{0, 2}, {1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}, {7, 2}, {8, 2},
-                                    {9, 5}, {10, 5}, {11, 5}, {12, 5}, {13, 5}, {14, 5}, {15, 5}, {16, 5}, {17, 5}},
-              {18}, 2,
-              {"f18.txt: hiányzik.", "f09.txt: 5 sor a 2 helyett.", "f10.txt: 5 sor a 2 helyett.",
-               "f11.txt: 5 sor a 2 helyett.", "f12.txt: 5 sor a 2 helyett.", "f13.txt: 5 sor a 2 helyett.",
-               "f14.txt: 5 sor a 2 helyett.", "f15.txt: 5 sor a 2 helyett.", "f16.txt: 5 sor a 2 helyett.",
-               "f17.txt: 5 sor a 2 helyett."}},
-    // Without the names in the tie the larger count wins: no line is hidden.
-    CountCase{"TieWithoutTheNamesGoesToTheLarger", {{0, 7}, {1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2},
-                                                    {7, 2}, {8, 2}, {9, 2}},
-              {}, 3,
-              {"f00.txt: 7 sor a 3 helyett.", "f01.txt: 2 sor a 3 helyett.", "f02.txt: 2 sor a 3 helyett.",
-               "f03.txt: 2 sor a 3 helyett.", "f04.txt: 2 sor a 3 helyett.", "f05.txt: 2 sor a 3 helyett.",
-               "f06.txt: 2 sor a 3 helyett.", "f07.txt: 2 sor a 3 helyett.", "f08.txt: 2 sor a 3 helyett.",
-               "f09.txt: 2 sor a 3 helyett."}}),
-    [](const testing::TestParamInfo<CountCase> &i) { return std::string(i.param.name); });
+TEST(TransistorLoader, RecordCountIsTheMajorityOfTheFiles)
+{
+    const CountCase cases[] = {
+        {{}, {}, 3, {}},
+        {{{14, 9}}, {}, 3, {"f14.txt: 9 sor a 3 helyett."}},
+        {{{0, 6}}, {}, 3, {"f00.txt: 6 sor a 3 helyett."}},   // the long one is the names' file
+        {{{5, 1}}, {}, 3, {"f05.txt: 1 sor a 3 helyett."}},
+        {{{3, 5}, {17, 0}}, {}, 3, {"f03.txt: 5 sor a 3 helyett.", "f17.txt: 0 sor a 3 helyett."}},
+        // Missing files do not vote.
+        {{{1, 4}, {2, 4}, {3, 4}, {16, 4}, {17, 4}}, {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}, 4,
+         {"f04.txt: hiányzik.", "f05.txt: hiányzik.", "f06.txt: hiányzik.", "f07.txt: hiányzik.",
+          "f08.txt: hiányzik.", "f09.txt: hiányzik.", "f10.txt: hiányzik.", "f11.txt: hiányzik.",
+          "f12.txt: hiányzik.", "f13.txt: hiányzik.", "f14.txt: hiányzik.", "f15.txt: hiányzik.",
+          "f00.txt: 3 sor a 4 helyett.", "f18.txt: 3 sor a 4 helyett."}},
+        // Nine against nine: the names' count wins, even when it is the smaller.
+        {{{0, 2}, {1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}, {7, 2}, {8, 2},
+          {9, 5}, {10, 5}, {11, 5}, {12, 5}, {13, 5}, {14, 5}, {15, 5}, {16, 5}, {17, 5}}, {18}, 2,
+         {"f18.txt: hiányzik.", "f09.txt: 5 sor a 2 helyett.", "f10.txt: 5 sor a 2 helyett.",
+          "f11.txt: 5 sor a 2 helyett.", "f12.txt: 5 sor a 2 helyett.", "f13.txt: 5 sor a 2 helyett.",
+          "f14.txt: 5 sor a 2 helyett.", "f15.txt: 5 sor a 2 helyett.", "f16.txt: 5 sor a 2 helyett.",
+          "f17.txt: 5 sor a 2 helyett."}},
+        // Without the names in the tie the larger count wins: no line is hidden.
+        {{{0, 7}, {1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}, {6, 2}, {7, 2}, {8, 2}, {9, 2}}, {}, 3,
+         {"f00.txt: 7 sor a 3 helyett.", "f01.txt: 2 sor a 3 helyett.", "f02.txt: 2 sor a 3 helyett.",
+          "f03.txt: 2 sor a 3 helyett.", "f04.txt: 2 sor a 3 helyett.", "f05.txt: 2 sor a 3 helyett.",
+          "f06.txt: 2 sor a 3 helyett.", "f07.txt: 2 sor a 3 helyett.", "f08.txt: 2 sor a 3 helyett.",
+          "f09.txt: 2 sor a 3 helyett."}},
+    };
+    for (const CountCase &c : cases) {
+        SCOPED_TRACE(testing::Message() << &c - cases);
+        checkRecordCount(c);
+    }
+}
 
 // Every package named in the shipped catalog has its picture, and a pinout
 // after the hyphen names each numbered lead of that picture once: E B C for

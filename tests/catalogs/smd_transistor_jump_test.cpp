@@ -19,9 +19,6 @@
 #include <QToolBar>
 
 namespace {
-QString u8(const char *s) { return QString::fromUtf8(s); }
-
-
 // A double click as the mouse makes it: press, release, double click, release.
 void doubleClick(QWidget *w, QPoint pos)
 {
@@ -30,14 +27,6 @@ void doubleClick(QWidget *w, QPoint pos)
                     Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w, &dbl);
     QTest::mouseRelease(w, Qt::LeftButton, {}, pos);
-}
-
-// Screenshots for looking at the window, when a folder is given.
-void shoot(QWidget *w, const char *name)
-{
-    const QString dir = qEnvironmentVariable("KONDRIX_SHOTS");
-    if (!dir.isEmpty())
-        w->grab().save(dir + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png"));
 }
 } // namespace
 
@@ -48,15 +37,19 @@ class SmdTransistorJumpTest : public QObject
 
     static frm_SMD *openSmd(frm_head &h)
     {
+        h.show();
         auto *tb = h.findChild<QToolBar *>(QStringLiteral("Toolbar1"));
         h.Toolbar1_ButtonClick(tb->findChild<QAction *>(QStringLiteral("SMD")));
         return qobject_cast<frm_SMD *>(h.openTool(QStringLiteral("frm_SMD")));
     }
+    // The first code of the base type, scrolled into view (invalid when none).
     static QModelIndex codeWithBase(const frm_SMD &w, const char *base)
     {
         for (int r = 0; r < w.model()->rowCount(); ++r)
-            if (w.model()->index(r, 3).data().toString() == u8(base))
+            if (w.model()->index(r, 3).data().toString() == u8(base)) {
+                part<ReportList>(w, u8("LV1"))->scrollTo(w.model()->index(r, 0));
                 return w.model()->index(r, 0);
+            }
         return {};
     }
     static void settle()
@@ -105,27 +98,23 @@ private Q_SLOTS:
     void double_click_opens_the_catalog_on_the_base_type()
     {
         frm_head h;
-        h.show();
         frm_SMD *w = openSmd(h);
         QVERIFY(w);
         auto *lv = part<ReportList>(*w, u8("LV1"));
         const QModelIndex code = codeWithBase(*w, "BC546A");
         QVERIFY(code.isValid());
-        lv->scrollTo(code);
         doubleClick(lv->viewport(), lv->visualRect(code).center());
         expectCatalogOn(h, "BC546A");
-        shoot(&h, "smd_jump_catalog");
+        screenshot(&h, u8("smd_jump_catalog"));
     }
 
     void context_menu_opens_the_catalog_without_the_gain_group()
     {
         frm_head h;
-        h.show();
         frm_SMD *w = openSmd(h);
         auto *lv = part<ReportList>(*w, u8("LV1"));
         const QModelIndex code = codeWithBase(*w, "BCX51-16");
         QVERIFY(code.isValid());
-        lv->scrollTo(code);
         Q_EMIT lv->customContextMenuRequested(lv->visualRect(code).center());
         auto *menu = w->findChild<QMenu *>(u8("mnu_LV1"));
         QVERIFY(menu);
@@ -136,8 +125,8 @@ private Q_SLOTS:
         const QList<QAction *> actions = menu->actions();
         QCOMPARE(actions.size(), 1);
         QCOMPARE(actions.first()->text(), u8("Keresés a tranzisztor katalógusban"));
-        shoot(menu, "smd_context_menu");
-        shoot(&h, "smd_context_window");
+        screenshot(menu, u8("smd_context_menu"));
+        screenshot(&h, u8("smd_context_window"));
         actions.first()->trigger();
         menu->close();
         expectCatalogOn(h, "BCX51");
@@ -146,12 +135,10 @@ private Q_SLOTS:
     void a_type_the_catalog_lacks_is_told_in_the_smd_window()
     {
         frm_head h;
-        h.show();
         frm_SMD *w = openSmd(h);
         auto *lv = part<ReportList>(*w, u8("LV1"));
         const QModelIndex code = codeWithBase(*w, "BAS16");
         QVERIFY(code.isValid());
-        lv->scrollTo(code);
         doubleClick(lv->viewport(), lv->visualRect(code).center());
         settle();
         QCOMPARE(h.openTool(QStringLiteral("frm_SMD")), w);
@@ -159,7 +146,7 @@ private Q_SLOTS:
         auto *message = part<QLabel>(*w, u8("lbl_hiba"));
         QVERIFY(message->isVisible());
         QCOMPARE(message->text(), u8("A tranzisztor katalógusban nincs BAS16 típus."));
-        shoot(&h, "smd_no_type");
+        screenshot(&h, u8("smd_no_type"));
         // The next code clicked hides the message again.
         lv->scrollToTop();
         QTest::mouseClick(lv->viewport(), Qt::LeftButton, {}, lv->visualRect(lv->model()->index(0, 0)).center());
@@ -169,7 +156,6 @@ private Q_SLOTS:
         for (int f = 0; f < kTransistorFields; ++f)
             env.removeFile(u8("Tranzisztor/") + Transistor_FileName(f));
         const QModelIndex known = codeWithBase(*w, "BC546A");
-        lv->scrollTo(known);
         doubleClick(lv->viewport(), lv->visualRect(known).center());
         settle();
         QCOMPARE(h.openTool(QStringLiteral("frm_SMD")), w);

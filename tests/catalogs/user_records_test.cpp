@@ -16,8 +16,6 @@
 #include <memory>
 
 namespace {
-QString u8(const char *s) { return QString::fromUtf8(s); }
-
 std::unique_ptr<QWidget> open(const QString &name)
 {
     if (name == u8("frm_tranzisztor"))
@@ -94,10 +92,7 @@ private Q_SLOTS:
             QTest::mouseClick(lv->viewport(), Qt::LeftButton, {}, lv->visualRect(m->index(last, 0)).center());
         if (window == u8("frm_szotar"))
             QVERIFY(part<QLabel>(*w, u8("lbl_sajat"))->isVisibleTo(w.get()));
-        const QString shots = qEnvironmentVariable("KONDRIX_SHOTS");
-        if (!shots.isEmpty())
-            w->grab().save(shots + u8("/own_") + QString::fromLatin1(QTest::currentDataTag()).replace(u8(" "), u8("_"))
-                           + u8(".png"));
+        screenshot(w.get(), u8("own_") + QString::fromLatin1(QTest::currentDataTag()).replace(u8(" "), u8("_")));
     }
 
     // The SMD code's jump lands on the user's transistor, with its details.

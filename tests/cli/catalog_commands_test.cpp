@@ -11,10 +11,6 @@
 
 namespace {
 
-QStringList outLines(const CliRun &r) { return r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-
-QStringList args(const char *line) { return QString::fromUtf8(line).split(QLatin1Char(' '), Qt::SkipEmptyParts); }
-
 QJsonArray matches(const char *line)
 {
     return runCli(args(line) + QStringList{QStringLiteral("--json")}).json().value(QStringLiteral("matches")).toArray();
@@ -106,40 +102,6 @@ TEST(CliCatalogs, SmdCodeLeadsToTheBaseTypesRatings)
     const QJsonObject lower = runCli(args("smdcode 1a --json")).json();
     EXPECT_EQ(lower.value(QStringLiteral("matches")), j.value(QStringLiteral("matches")));
     EXPECT_EQ(lower.value(QStringLiteral("baseTypes")), j.value(QStringLiteral("baseTypes")));
-}
-
-TEST(CliCatalogs, NothingFoundIsOneAndBadUsageIsTwo)
-{
-    const struct
-    {
-        const char *line;
-        int code;
-    } cases[] = {
-        {"transistor ZZZZ", 1}, {"diode QQQQ", 1},    {"smdcode ZZZ9", 1}, {"dict xyzzyq", 1},
-        {"transistor B", 2},    {"transistor", 2},    {"diode 1N --x", 2}, {"dict kondenzátor --lang fr", 2},
-        {"dict kondenzátor --lang", 2}, {"smdcode", 2}, {"dict a b", 2},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.line);
-        const CliRun r = runCli(args(c.line));
-        EXPECT_EQ(r.code, c.code);
-        EXPECT_TRUE(r.out.isEmpty());
-        EXPECT_FALSE(r.err.isEmpty());
-        EXPECT_FALSE(runCli(args(c.line) + QStringList{QStringLiteral("--json")})
-                         .json().value(QStringLiteral("error")).toString().isEmpty());
-    }
-    EXPECT_EQ(runCli({QStringLiteral("transistor"), QString()}).code, 2);
-}
-
-TEST(CliCatalogs, HelpListsEveryCommand)
-{
-    const QString help = runCli({QStringLiteral("--help")}).out;
-    for (const char *name : {"smd", "ceramic", "elko", "cap", "trafo", "lc", "db", "gain", "divider", "parallel",
-                             "base", "transistor", "diode", "smdcode", "dict"})
-        EXPECT_TRUE(help.contains(QStringLiteral("  %1 ").arg(QLatin1String(name)))) << name;
-    const CliRun one = runCli(args("lc --help"));
-    EXPECT_EQ(one.code, 0);
-    EXPECT_TRUE(one.out.contains(QStringLiteral("--L")));
 }
 
 // A copy of the program beside damaged data: each command says what the window

@@ -16,17 +16,19 @@ struct CliRun {
     QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
 };
 
-// dataHome: the XDG_DATA_HOME of the run (the user's own records); none by default.
+// dataHome: the XDG_DATA_HOME of the run (the user's own records), configHome
+// its XDG_CONFIG_HOME (the user's trafo.ini); none by default.
 inline CliRun runCli(const QStringList &args,
                      const QString &program = QStringLiteral(KONDRIX_CLI_PREFIX "/bin/kondrix-cli"),
-                     const QString &dataHome = QString())
+                     const QString &dataHome = QString(), const QString &configHome = QString())
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LANG"), QStringLiteral("hu_HU.UTF-8"));
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("hu_HU.UTF-8"));
     // The user's own trafo.ini must not change what the tests expect.
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), QStringLiteral(KONDRIX_CLI_PREFIX "/no-config"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"),
+               configHome.isEmpty() ? QStringLiteral(KONDRIX_CLI_PREFIX "/no-config") : configHome);
     // Nor the user's own catalog records.
     env.insert(QStringLiteral("XDG_DATA_HOME"),
                dataHome.isEmpty() ? QStringLiteral(KONDRIX_CLI_PREFIX "/no-data") : dataHome);
@@ -40,3 +42,7 @@ inline CliRun runCli(const QStringList &args,
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
 }
+
+// The words of a command line, blank-separated.
+inline QStringList args(const char *line) { return QString::fromUtf8(line).split(QLatin1Char(' '), Qt::SkipEmptyParts); }
+inline QStringList outLines(const CliRun &r) { return r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }

@@ -6,8 +6,6 @@
 
 namespace {
 
-QStringList outLines(const CliRun &r) { return r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-
 struct Decoded
 {
     const char *command;
@@ -80,29 +78,4 @@ TEST(CliDecoders, SmdJsonNamesTheKindAndBothReadingsOfAnAmbiguousCode)
     EXPECT_EQ(r.code, 0);
     EXPECT_DOUBLE_EQ(r.json().value(QStringLiteral("ohms")).toDouble(), 1.65);
     EXPECT_DOUBLE_EQ(r.json().value(QStringLiteral("alternative")).toObject().value(QStringLiteral("ohms")).toDouble(), 22);
-}
-
-TEST(CliDecoders, UnknownCodesExitWithOneAndUsageErrorsWithTwo)
-{
-    const struct
-    {
-        QStringList args;
-        int code;
-    } cases[] = {
-        {{"smd", "97A"}, 1},   {{"smd", "A49"}, 1},     {{"smd", "2A2"}, 1},  {{"smd", "12345"}, 1},
-        {{"smd", "4R7R"}, 1},  {{"ceramic", "A0"}, 1},  {{"ceramic", "KI2"}, 1}, {{"elko", "A47"}, 1},
-        {{"elko", "a475"}, 1}, {{"cap", "15"}, 1},      {{"cap", "154X"}, 1}, {{"smd", ""}, 2},
-        {{"smd"}, 2},          {{"smd", "103", "104"}, 2}, {{"ceramic", " "}, 2}, {{"elko", "A475", "--foo"}, 2},
-        {{"cap", "--lang", "hu"}, 2},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
-        const CliRun r = runCli(c.args);
-        EXPECT_EQ(r.code, c.code);
-        EXPECT_TRUE(r.out.isEmpty());
-        EXPECT_FALSE(r.err.isEmpty());
-        const CliRun j = runCli(c.args + QStringList{QStringLiteral("--json")});
-        EXPECT_EQ(j.code, c.code);
-        EXPECT_FALSE(j.json().value(QStringLiteral("error")).toString().isEmpty());
-    }
 }

@@ -16,8 +16,6 @@ using damage::Kind;
 using namespace usage;
 
 namespace {
-QString u8(const char *s) { return QString::fromUtf8(s); }
-
 // The catalog messages name the file; datafile's two wordings.
 QString fileMessage(const QString &shown, Kind kind)
 {
@@ -108,6 +106,8 @@ private Q_SLOTS:
             QVERIFY(lv->model()->rowCount() >= 1);
         walkList(lv);
         QTest::mouseClick(part<QWidget>(w, u8("Command1")), Qt::LeftButton);
+        if (!own && damage::unopenable(k))   // not even "every diode" lists any
+            QCOMPARE(lv->model()->rowCount(), 0);
         resize(w);
         paint(w);
     }
@@ -134,6 +134,8 @@ private Q_SLOTS:
                                             "a lista üres.")));
         auto *lv = part<ReportList>(w, u8("LV1"));
         walkList(lv);
+        if (!own && damage::unopenable(k))
+            QVERIFY(lv->model()->rowCount() == 0 && part<QLabel>(w, u8("lblOut(0)"))->text().isEmpty());
         auto *text = part<QLineEdit>(w, u8("Text1"));
         type(text, u8("ellen"));
         if (own || k == Kind::Cut || k == Kind::HugeLine || k == Kind::LfOnly) {
@@ -148,6 +150,8 @@ private Q_SLOTS:
             walkList(lv);
         }
         QTest::mouseClick(part<QWidget>(w, u8("Command1")), Qt::LeftButton);
+        if (!own && damage::unopenable(k))
+            QCOMPARE(lv->model()->rowCount(), 0);
         resize(w);
         paint(w);
     }

@@ -22,8 +22,6 @@ using damage::Kind;
 using namespace usage;
 
 namespace {
-QString u8(const char *s) { return QString::fromUtf8(s); }
-
 QByteArray bytesOf(const QString &path)
 {
     QFile f(path);

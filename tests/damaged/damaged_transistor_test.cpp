@@ -15,8 +15,6 @@ using damage::Kind;
 using namespace usage;
 
 namespace {
-QString u8(const char *s) { return QString::fromUtf8(s); }
-
 // Types the name and clicks its row; false when it is not listed.
 bool pick(frm_tranzisztor &w, const QString &name)
 {

@@ -27,10 +27,10 @@ class BandImagesTest : public QObject
     // body colour: an unmarked band is invisible there.
     static void verifyBodyUnderBands(const QWidget &w, const char *image, const char *bands, int first, int last)
     {
-        auto *body = child<ImageControl>(w, QLatin1String(image));
+        auto *body = part<ImageControl>(w, QLatin1String(image));
         const QImage pic = body->picture().toImage().scaled(body->size());
         for (int i = first; i <= last; ++i) {
-            auto *band = child<QWidget>(w, indexed(bands, i));
+            auto *band = part<QWidget>(w, indexed(bands, i));
             const QRect r = band->geometry().translated(-body->pos());
             QVERIFY2(pic.rect().contains(r), qPrintable(indexed(bands, i)));
             for (int y = r.top() + 1; y < r.bottom(); ++y)

@@ -108,61 +108,50 @@ struct ReadingExpected
     bool reversed;
     bool inSeries;
 };
-struct ReadCase
-{
-    const char *name;
-    QVector<int> colours;
-    QVector<ReadingExpected> readings;   // in order, plausible first
-};
-using ReadBandsTest = testing::TestWithParam<ReadCase>;
 
-TEST_P(ReadBandsTest, valid_readings_plausible_first)
+TEST(ReadBands, valid_readings_plausible_first)
 {
-    const ReadCase &c = GetParam();
-    const QVector<bands::Reading> got = bands::readBands(c.colours);
-    ASSERT_EQ(got.size(), c.readings.size());
-    for (int i = 0; i < got.size(); ++i) {
-        EXPECT_EQ(got[i].valueText, u8(c.readings[i].text)) << i;
-        EXPECT_EQ(got[i].reversed, c.readings[i].reversed) << i;
-        EXPECT_EQ(got[i].inSeries, c.readings[i].inSeries) << i;
-        QVector<int> expectedOrder = c.colours;
-        if (got[i].reversed)
-            std::reverse(expectedOrder.begin(), expectedOrder.end());
-        EXPECT_EQ(got[i].colours, expectedOrder);
+    const struct
+    {
+        QVector<int> colours;
+        QVector<ReadingExpected> readings;   // in order, plausible first
+    } cases[] = {
+        // The reverse starts with gold, which is no digit.
+        {{Brown, Black, Red, Gold}, {{"1 k-ohm  5%", false, true}}},
+        {{Gold, Red, Black, Brown}, {{"1 k-ohm  5%", true, true}}},
+        {{Yellow, Violet, Red, Silver}, {{"4,7 k-ohm  10%", false, true}}},
+        // Both ends readable; only 10 k is an E96 value (120 ohm is not).
+        {{Brown, Black, Black, Red, Brown}, {{"10 k-ohm  1%", false, true}, {"120 ohm  1%", true, false}}},
+        {{Brown, Red, Black, Black, Brown}, {{"10 k-ohm  1%", true, true}, {"120 ohm  1%", false, false}}},
+        // Neither in its series: the given order stays first.
+        {{Red, Blue, Green, Brown}, {{"2,6 M-ohm  1%", false, false}, {"15 M-ohm  2%", true, false}}},
+        // A tolerance without a series never counts as in one.
+        {{Yellow, Violet, Red, Orange}, {{"4,7 k-ohm  3%", false, false}, {"320 M-ohm  4%", true, false}}},
+        // The same both ways: one reading.
+        {{Red, Red, Red, Red, Red}, {{"22,2 k-ohm  2%", false, false}}},
+        // A leading black is a digit (a black last band is no tolerance).
+        {{Black, Brown, Black, Black, Brown}, {{"10 ohm  1%", false, true}}},
+        // No valid reading: metal at both ends, three or six bands.
+        {{Grey, White, Black, Grey}, {}},
+        {{Gold, Red, Red, Silver}, {}},
+        {{Yellow, Violet, Red}, {}},
+        {{Brown, Black, Black, Black, Red, Brown}, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << &c - cases);
+        const QVector<bands::Reading> got = bands::readBands(c.colours);
+        ASSERT_EQ(got.size(), c.readings.size());
+        for (int i = 0; i < got.size(); ++i) {
+            EXPECT_EQ(got[i].valueText, u8(c.readings[i].text)) << i;
+            EXPECT_EQ(got[i].reversed, c.readings[i].reversed) << i;
+            EXPECT_EQ(got[i].inSeries, c.readings[i].inSeries) << i;
+            QVector<int> expectedOrder = c.colours;
+            if (got[i].reversed)
+                std::reverse(expectedOrder.begin(), expectedOrder.end());
+            EXPECT_EQ(got[i].colours, expectedOrder);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Bands, ReadBandsTest,
-    testing::Values(
-        // The reverse starts with gold, which is no digit.
-        ReadCase{"brown_black_red_gold", {Brown, Black, Red, Gold}, {{"1 k-ohm  5%", false, true}}},
-        ReadCase{"gold_red_black_brown", {Gold, Red, Black, Brown}, {{"1 k-ohm  5%", true, true}}},
-        ReadCase{"yellow_violet_red_silver", {Yellow, Violet, Red, Silver}, {{"4,7 k-ohm  10%", false, true}}},
-        // Both ends readable; only 10 k is an E96 value (120 ohm is not).
-        ReadCase{"five_forward_in_e96",
-                 {Brown, Black, Black, Red, Brown},
-                 {{"10 k-ohm  1%", false, true}, {"120 ohm  1%", true, false}}},
-        ReadCase{"five_reverse_in_e96",
-                 {Brown, Red, Black, Black, Brown},
-                 {{"10 k-ohm  1%", true, true}, {"120 ohm  1%", false, false}}},
-        // Neither in its series: the given order stays first.
-        ReadCase{"four_neither_in_series",
-                 {Red, Blue, Green, Brown},
-                 {{"2,6 M-ohm  1%", false, false}, {"15 M-ohm  2%", true, false}}},
-        // A tolerance without a series never counts as in one.
-        ReadCase{"orange_tolerance",
-                 {Yellow, Violet, Red, Orange},
-                 {{"4,7 k-ohm  3%", false, false}, {"320 M-ohm  4%", true, false}}},
-        // The same both ways: one reading.
-        ReadCase{"palindrome", {Red, Red, Red, Red, Red}, {{"22,2 k-ohm  2%", false, false}}},
-        // A leading black is a digit (a black last band is no tolerance).
-        ReadCase{"leading_black", {Black, Brown, Black, Black, Brown}, {{"10 ohm  1%", false, true}}},
-        ReadCase{"no_valid_reading", {Grey, White, Black, Grey}, {}},
-        ReadCase{"metal_both_ends", {Gold, Red, Red, Silver}, {}},
-        ReadCase{"three_bands", {Yellow, Violet, Red}, {}},
-        ReadCase{"six_bands", {Brown, Black, Black, Black, Red, Brown}, {}}),
-    [](const testing::TestParamInfo<ReadCase> &i) { return std::string(i.param.name); });
 
 TEST(ReadBands, reading_carries_tolerance_and_series)
 {

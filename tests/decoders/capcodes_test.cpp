@@ -8,44 +8,33 @@ namespace {
 
 enum Colour { Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Grey, White, Gold, Silver };
 
-template <typename Case>
-std::string caseName(const testing::TestParamInfo<Case> &i)
-{
-    return i.param.name;
-}
-
 QString joined(const capcodes::ValueTexts &t)
 {
     return t.pF + QLatin1Char('|') + t.nF + QLatin1Char('|') + t.uF;
 }
 
 // The worked examples run through the windows' tests; these are the ends.
-struct ColourCase
+TEST(ColourCode, picks_give_values_and_tolerance)
 {
-    const char *name;
-    int first, second, multiplier, tolerance;   // -1: not picked
-    const char *expected;                       // multiplier | pF | nF | uF | tolerance
-};
-using ColourCodeTest = testing::TestWithParam<ColourCase>;
-
-TEST_P(ColourCodeTest, picks_give_values_and_tolerance)
-{
-    const ColourCase &c = GetParam();
+    const struct
+    {
+        int first, second, multiplier, tolerance;   // -1: not picked
+        const char *expected;                       // multiplier | pF | nF | uF | tolerance
+    } cases[] = {
+        {Brown, Black, White, White, "0,1|1|0,001|1E-06|1.0 pF"},
+        {Brown, Black, Black, Grey, "1|10|0,01|1E-05|"},   // grey has none from ten on
+        {-1, Violet, -1, Black, "|0|0|0|"},                 // no multiplier: zero
+        {White, White, Violet, Brown, "10000000|990000000|990000|990|1 %"},
+    };
     auto digit = [](int d) { return d < 0 ? QString() : QString::number(d); };
-    const QString m = c.multiplier < 0 ? QString() : capcodes::multiplierText(c.multiplier);
-    const double pf = capcodes::capacitance(digit(c.first), digit(c.second), m);
-    EXPECT_EQ(m + QLatin1Char('|') + joined(capcodes::valueTexts(pf)) + QLatin1Char('|')
-                  + capcodes::ceramicTolerance(c.tolerance, pf),
-              QString::fromLatin1(c.expected));
+    for (const auto &c : cases) {
+        const QString m = c.multiplier < 0 ? QString() : capcodes::multiplierText(c.multiplier);
+        const double pf = capcodes::capacitance(digit(c.first), digit(c.second), m);
+        EXPECT_EQ(m + QLatin1Char('|') + joined(capcodes::valueTexts(pf)) + QLatin1Char('|')
+                      + capcodes::ceramicTolerance(c.tolerance, pf),
+                  QString::fromLatin1(c.expected));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Edges, ColourCodeTest,
-    testing::Values(ColourCase{"white_multiplier", Brown, Black, White, White, "0,1|1|0,001|1E-06|1.0 pF"},
-                    ColourCase{"grey_from_ten_has_none", Brown, Black, Black, Grey, "1|10|0,01|1E-05|"},
-                    ColourCase{"no_multiplier_is_zero", -1, Violet, -1, Black, "|0|0|0|"},
-                    ColourCase{"largest", White, White, Violet, Brown, "10000000|990000000|990000|990|1 %"}),
-    caseName<ColourCase>);
 
 TEST(ColourCode, keeps_the_comma_and_reads_a_bad_multiplier_as_zero)
 {
@@ -57,60 +46,50 @@ TEST(ColourCode, keeps_the_comma_and_reads_a_bad_multiplier_as_zero)
     EXPECT_EQ(joined(capcodes::valueTexts(capcodes::capacitance("4", "7", "x"))), QStringLiteral("0|0|0"));
 }
 
-struct TableCase
+TEST(ColourCode, lookups_by_colour)
 {
-    const char *name;
-    int index;
-    const char *coefficient;
-    int height;
-    const char *bandedTolerance, *voltage;
-};
-using TableTest = testing::TestWithParam<TableCase>;
-
-TEST_P(TableTest, lookups_by_colour)
-{
-    const TableCase &c = GetParam();
-    EXPECT_EQ(capcodes::temperatureCoefficient(c.index), QString::fromUtf8(c.coefficient));
-    EXPECT_EQ(capcodes::coefficientLabelHeight(c.index), c.height);
-    EXPECT_EQ(capcodes::bandedTolerance(c.index), QString::fromLatin1(c.bandedTolerance));
-    EXPECT_EQ(capcodes::bandedVoltage(c.index), QString::fromLatin1(c.voltage));
+    const struct
+    {
+        int index;   // 12: the spare slot
+        const char *coefficient;
+        int height;
+        const char *bandedTolerance, *voltage;
+    } cases[] = {
+        {Black, "0", 300, "+/- 20 %", ""},
+        {Brown, "-30", 300, "", "100 V"},
+        {Yellow, "-220", 300, "", "400 V"},
+        {Green, "-330", 300, "+/- 5 %", ""},
+        {White, "+120 tól -750 (EIA)         +500 tól -330 (JAN)", 855, "+/- 10 %", ""},
+        {Gold, "Bypass or Coupling", 855, "", ""},
+        {12, "", 300, "", ""},
+        {-1, "", 300, "", ""},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(capcodes::temperatureCoefficient(c.index), QString::fromUtf8(c.coefficient)) << c.index;
+        EXPECT_EQ(capcodes::coefficientLabelHeight(c.index), c.height) << c.index;
+        EXPECT_EQ(capcodes::bandedTolerance(c.index), QString::fromLatin1(c.bandedTolerance)) << c.index;
+        EXPECT_EQ(capcodes::bandedVoltage(c.index), QString::fromLatin1(c.voltage)) << c.index;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Colours, TableTest,
-    testing::Values(TableCase{"black", Black, "0", 300, "+/- 20 %", ""},
-                    TableCase{"brown", Brown, "-30", 300, "", "100 V"},
-                    TableCase{"yellow", Yellow, "-220", 300, "", "400 V"},
-                    TableCase{"green", Green, "-330", 300, "+/- 5 %", ""},
-                    TableCase{"white", White, "+120 tól -750 (EIA)         +500 tól -330 (JAN)", 855, "+/- 10 %", ""},
-                    TableCase{"gold", Gold, "Bypass or Coupling", 855, "", ""},
-                    TableCase{"spare_slot", 12, "", 300, "", ""},
-                    TableCase{"out_of_range", -1, "", 300, "", ""}),
-    caseName<TableCase>);
-
-struct PrintedCase
+TEST(PrintedCode, digits_and_zeros_give_values)
 {
-    const char *name;
-    const char *first, *second;
-    int zeros;
-    const char *expected;   // pF | nF | µF
-};
-using PrintedTest = testing::TestWithParam<PrintedCase>;
-
-TEST_P(PrintedTest, digits_and_zeros_give_values)
-{
-    const PrintedCase &c = GetParam();
-    EXPECT_EQ(joined(capcodes::printedTexts(QString::fromLatin1(c.first), QString::fromLatin1(c.second),
-                                            capcodes::zeros(c.zeros))),
-              QString::fromLatin1(c.expected));
+    const struct
+    {
+        const char *first, *second;
+        int zeros;
+        const char *expected;   // pF | nF | µF
+    } cases[] = {
+        {"9", "9", 9, "99000000000 |99000000 |99000 "},
+        {"0", "1", 1, "010 |0,01 |1E-05 "},
+        {"", "", 3, "000 |0 |0 "},
+        {"", "", -1, " |0 |0 "},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(joined(capcodes::printedTexts(QString::fromLatin1(c.first), QString::fromLatin1(c.second),
+                                                capcodes::zeros(c.zeros))),
+                  QString::fromLatin1(c.expected));
 }
-
-INSTANTIATE_TEST_SUITE_P(Edges, PrintedTest,
-                         testing::Values(PrintedCase{"nine_zeros", "9", "9", 9, "99000000000 |99000000 |99000 "},
-                                         PrintedCase{"leading_zero", "0", "1", 1, "010 |0,01 |1E-05 "},
-                                         PrintedCase{"zeros_alone", "", "", 3, "000 |0 |0 "},
-                                         PrintedCase{"nothing", "", "", -1, " |0 |0 "}),
-                         caseName<PrintedCase>);
 
 TEST(PrintedCode, letters_and_their_tolerances)
 {

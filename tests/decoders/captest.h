@@ -2,9 +2,9 @@
 #pragma once
 
 #include "decoders/capcodes.h"
+#include "support/windowtest.h"
 #include "ui/controls.h"
 
-#include <QDir>
 #include <QPixmap>
 #include <QLabel>
 #include <QTest>
@@ -13,23 +13,14 @@
 // Helpers of the capacitor window tests.
 namespace captest {
 
-template <typename T>
-T *child(const QWidget &w, const QString &name)
-{
-    T *c = w.findChild<T *>(name);
-    if (!c)
-        qFatal("missing control %s", qPrintable(name));
-    return c;
-}
-
 inline QString text(const QWidget &w, const QString &name)
 {
-    return child<QLabel>(w, name)->text();
+    return part<QLabel>(w, name)->text();
 }
 
 inline void click(const QWidget &w, const QString &name)
 {
-    QTest::mouseClick(child<QWidget>(w, name), Qt::LeftButton);
+    QTest::mouseClick(part<QWidget>(w, name), Qt::LeftButton);
 }
 
 // Runs picks such as "B4 C7 X F1=5": a column letter and colour index (a for
@@ -51,7 +42,7 @@ inline void pick(const QWidget &w, const QString &picks)
 // for the unset colour and "?" for any other.
 inline QChar markColour(const QWidget &w, const QString &name)
 {
-    const QColor c = child<ShapeControl>(w, name)->fillColor();
+    const QColor c = part<ShapeControl>(w, name)->fillColor();
     const auto &u = capcodes::kUnset;
     if (c == QColor(u.r, u.g, u.b))
         return QLatin1Char('-');
@@ -61,14 +52,6 @@ inline QChar markColour(const QWidget &w, const QString &name)
             return QString::number(i, 16).at(0);
     }
     return QLatin1Char('?');
-}
-
-// Saves a picture (of a window) when KONDRIX_SHOT_DIR names a folder.
-inline void saveShot(const QPixmap &picture, const QString &file)
-{
-    const QString dir = qEnvironmentVariable("KONDRIX_SHOT_DIR");
-    if (!dir.isEmpty())
-        QVERIFY(picture.save(QDir(dir).filePath(file)));
 }
 
 } // namespace captest

@@ -29,14 +29,14 @@ private Q_SLOTS:
     {
         frm_kondi w;
         QCOMPARE(w.windowTitle(), QStringLiteral("Kondenzátorok"));
-        QCOMPARE(child<QGroupBox>(w, QStringLiteral("Frame2"))->title(), QStringLiteral("Feliratos kondenzátor"));
+        QCOMPARE(part<QGroupBox>(w, QStringLiteral("Frame2"))->title(), QStringLiteral("Feliratos kondenzátor"));
         QCOMPARE(text(w, "Label3(4)"), QStringLiteral("Feszültség"));
         QCOMPARE(text(w, "F4(5)"), QStringLiteral("K"));
         QCOMPARE(text(w, "Col_C(3)"), QStringLiteral("Narancs"));
         QVERIFY(!w.findChild<QWidget *>(QStringLiteral("Col_C(2)")));
         for (int i = 0; i < 5; ++i)
             QCOMPARE(markColour(w, QStringLiteral("Sh(%1)").arg(i)), QLatin1Char('-'));
-        QVERIFY(child<ImageControl>(w, QStringLiteral("Image1"))->hasPicture());
+        QVERIFY(part<ImageControl>(w, QStringLiteral("Image1"))->hasPicture());
         QCOMPARE(joined(w, {"N1", "N2", "Label6", "Label8", "Label4", "Label12", "E1", "E3", "Label2(0)",
                             "Label2(3)"}),
                  QStringLiteral("|||||||||"));
@@ -108,8 +108,8 @@ private Q_SLOTS:
         frm_kondi w;
         w.show();
         pick(w, QStringLiteral("A4 B7 C4 D9 E2 F1=1 F2=5 F3=4 F4=5"));
-        saveShot(w.grab(), QStringLiteral("frm_kondi.png"));
-        saveShot(child<ImageControl>(w, QStringLiteral("Image1"))->picture(), QStringLiteral("frm_kondi_disc.png"));
+        ::screenshot(&w, QStringLiteral("frm_kondi"));
+        ::screenshot(part<ImageControl>(w, QStringLiteral("Image1"))->picture(), QStringLiteral("frm_kondi_disc"));
     }
 };
 

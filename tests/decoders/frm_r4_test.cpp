@@ -15,7 +15,7 @@ class FrmR4Test : public QObject
     Q_OBJECT
     WindowTestEnv env;
 
-    static QLineEdit *valueBox(const QWidget &w) { return child<QLineEdit>(w, QStringLiteral("Text1")); }
+    static QLineEdit *valueBox(const QWidget &w) { return part<QLineEdit>(w, QStringLiteral("Text1")); }
     static QVector<int> lowerBands(const QWidget &w)
     {
         QVector<int> v;
@@ -26,7 +26,7 @@ class FrmR4Test : public QObject
     // Picks an entry the way a user does: the combo box reports it activated.
     static void pick(frm_R4 &w, const char *combo, int index)
     {
-        auto *box = child<QComboBox>(w, QLatin1String(combo));
+        auto *box = part<QComboBox>(w, QLatin1String(combo));
         box->setCurrentIndex(index);
         Q_EMIT box->activated(index);
     }
@@ -39,8 +39,8 @@ private Q_SLOTS:
         frm_R4 w;
         verifyLoadState(w, {Yellow, Violet, Red, Silver}, QStringLiteral("4,7 k-ohm 10%"));
         QCOMPARE(lowerBands(w), QVector<int>({-1, -1, -1, -1}));
-        QCOMPARE(child<QComboBox>(w, QStringLiteral("Combo1"))->currentText(), QStringLiteral("Ohm"));
-        QCOMPARE(child<QComboBox>(w, QStringLiteral("Combo2"))->currentIndex(), -1);
+        QCOMPARE(part<QComboBox>(w, QStringLiteral("Combo1"))->currentText(), QStringLiteral("Ohm"));
+        QCOMPARE(part<QComboBox>(w, QStringLiteral("Combo2"))->currentIndex(), -1);
         QVERIFY(valueBox(w)->text().isEmpty());
     }
 
@@ -79,7 +79,7 @@ private Q_SLOTS:
     void marker_blinks_only_while_active()
     {
         frm_R4 w;
-        auto *timer = child<QTimer>(w, QStringLiteral("Timer1"));
+        auto *timer = part<QTimer>(w, QStringLiteral("Timer1"));
         w.Timer1_Timer();
         QCOMPARE(markers(w, 4), QStringLiteral("...."));
         w.Timer1_Timer();
@@ -128,7 +128,7 @@ private Q_SLOTS:
         QSignalSpy beeps(&w, &frm_R4::beeped);
         auto *text = valueBox(w);
         const QColor normal = text->palette().color(QPalette::Text);
-        auto *unit = child<QComboBox>(w, QStringLiteral("Combo1"));
+        auto *unit = part<QComboBox>(w, QStringLiteral("Combo1"));
         if (unitBefore < 0)
             unit->setEditText(QString());
         else
@@ -158,7 +158,7 @@ private Q_SLOTS:
         QFETCH(QString, tolerance);
         QFETCH(int, colour);
         frm_R4 w;
-        const int index = child<QComboBox>(w, QStringLiteral("Combo2"))->findText(tolerance);
+        const int index = part<QComboBox>(w, QStringLiteral("Combo2"))->findText(tolerance);
         QVERIFY(index >= 0);
         pick(w, "Combo2", index);
         QCOMPARE(lowerBands(w), QVector<int>({-1, -1, -1, colour}));
@@ -175,9 +175,9 @@ private Q_SLOTS:
         resizer::remember(w.designWidthTwips(), w.designHeightTwips());
         w.resize(w.designSizePixels() * 3 / 2);
         clickBand(w, 3);
-        QCOMPARE(twips::left(child<QWidget>(w, QStringLiteral("Label2"))),
-                 twips::left(child<QWidget>(w, indexed("Nyíl", 3))));
-        QVERIFY(twips::width(child<QWidget>(w, indexed("Sáv_pic", 3))) > 400);
+        QCOMPARE(twips::left(part<QWidget>(w, QStringLiteral("Label2"))),
+                 twips::left(part<QWidget>(w, indexed("Nyíl", 3))));
+        QVERIFY(twips::width(part<QWidget>(w, indexed("Sáv_pic", 3))) > 400);
     }
 };
 

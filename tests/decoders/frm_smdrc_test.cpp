@@ -10,8 +10,6 @@
 #include <QListWidget>
 
 namespace {
-QString u8(const char *s) { return QString::fromUtf8(s); }
-
 QString text(const QWidget &w, const char *label) { return part<QLabel>(w, label)->text(); }
 QColor textColor(const QWidget &w, const char *label)
 {
@@ -80,9 +78,7 @@ private Q_SLOTS:
         for (const char *img : {"Image1", "Image2", "Image3"})
             QVERIFY2(part<ImageControl>(w, img)->hasPicture(), img);
 
-        const QString shots = qEnvironmentVariable("KONDRIX_SCREENSHOTS");
-        if (!shots.isEmpty())
-            w.grab().save(shots + u8("/frm_smdRC.png"));
+        screenshot(&w, u8("frm_smdRC"));
     }
 
     void decodes_as_the_user_types()
@@ -133,9 +129,7 @@ private Q_SLOTS:
         QVERIFY(items(w, "List1").isEmpty());
         part<QLineEdit>(w, "Text2")->setText(u8("S3"));
         QCOMPARE(text(w, "Label4"), u8("4,7 nF"));
-        const QString shots = qEnvironmentVariable("KONDRIX_SCREENSHOTS");
-        if (!shots.isEmpty())
-            w.grab().save(shots + u8("/frm_smdRC_missing.png"));
+        screenshot(&w, u8("frm_smdRC_missing"));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "decoders/bandimages.h"
 #include "decoders/mod_r.h"
 #include "decoders/resistorwindow.h"
+#include "support/windowtest.h"
 #include "ui/build.h"
 #include "ui/controls.h"
 #include "ui/twips.h"
@@ -17,27 +18,18 @@ namespace resistortest {
 
 enum Colour { Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Grey, White, Silver, Gold, None };
 
-template <typename T>
-T *child(const QWidget &w, const QString &name)
-{
-    T *c = w.findChild<T *>(name);
-    if (!c)
-        qFatal("missing control %s", qPrintable(name));
-    return c;
-}
-
 using build::indexed;
 
 inline QString label(const QWidget &w, const char *name)
 {
-    return child<QLabel>(w, QLatin1String(name))->text();
+    return part<QLabel>(w, QLatin1String(name))->text();
 }
 
 // The colour whose band image a picture shows; -1 for no picture, -2 for an
 // unknown one.
 inline int shownColour(const QWidget &w, const QString &name)
 {
-    const QPixmap p = child<ImageControl>(w, name)->picture();
+    const QPixmap p = part<ImageControl>(w, name)->picture();
     if (p.isNull())
         return -1;
     const QImage shown = p.toImage().convertToFormat(QImage::Format_RGB32);
@@ -52,7 +44,7 @@ inline QString shown(const QWidget &w, const char *name, int first, int count)
 {
     QString s;
     for (int i = first; i < first + count; ++i)
-        s += child<QWidget>(w, indexed(name, i))->isHidden() ? QLatin1Char('.') : QLatin1Char('x');
+        s += part<QWidget>(w, indexed(name, i))->isHidden() ? QLatin1Char('.') : QLatin1Char('x');
     return s;
 }
 inline QString offeredColours(const QWidget &w) { return shown(w, "Col_lab", 0, mod_R::kColourCount); }
@@ -60,12 +52,12 @@ inline QString markers(const QWidget &w, int bands) { return shown(w, "Nyíl", 1
 
 inline void clickColour(const QWidget &w, int colour)
 {
-    QTest::mouseClick(child<QWidget>(w, indexed("Col_lab", colour)), Qt::LeftButton);
+    QTest::mouseClick(part<QWidget>(w, indexed("Col_lab", colour)), Qt::LeftButton);
 }
 
 inline void clickBand(const QWidget &w, int band)
 {
-    QTest::mouseClick(child<QWidget>(w, indexed("Sáv_pic", band)), Qt::LeftButton);
+    QTest::mouseClick(part<QWidget>(w, indexed("Sáv_pic", band)), Qt::LeftButton);
 }
 
 inline void verifyLoadState(const ResistorBandsWindow &w, const QVector<int> &colours, const QString &text)
@@ -79,7 +71,7 @@ inline void verifyLoadState(const ResistorBandsWindow &w, const QVector<int> &co
     }
     QCOMPARE(offeredColours(w), QStringLiteral("xxxxxxxxxx..."));
     QCOMPARE(markers(w, colours.size()), QStringLiteral("x").leftJustified(colours.size(), QLatin1Char('.')));
-    QVERIFY(child<QTimer>(w, QStringLiteral("Timer1"))->isActive());
+    QVERIFY(part<QTimer>(w, QStringLiteral("Timer1"))->isActive());
 }
 
 // Rows for verifyColourClick: a band picked after the tolerance band, then a colour.
@@ -105,7 +97,7 @@ inline void verifyColourClick(ResistorBandsWindow &w)
     QCOMPARE(w.selectedBand(), band);
     QCOMPARE(markers(w, n), QString(n, QLatin1Char('.')).replace(band - 1, 1, QLatin1Char('x')));
     QCOMPARE(label(w, "Label2"), name);
-    QCOMPARE(twips::left(child<QWidget>(w, QStringLiteral("Label2"))), twips::left(child<QWidget>(w, indexed("Nyíl", band))));
+    QCOMPARE(twips::left(part<QWidget>(w, QStringLiteral("Label2"))), twips::left(part<QWidget>(w, indexed("Nyíl", band))));
     QCOMPARE(offeredColours(w), offered);
     clickColour(w, colour);
     QCOMPARE(w.bandColour(band), colour);

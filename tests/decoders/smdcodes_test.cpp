@@ -112,47 +112,43 @@ TEST(SmdTables, reference_lines_are_correct_to_the_digit)
 
 // ---- Resistor codes --------------------------------------------------------
 
-struct ResistorCase
+TEST(SmdResistor, decodes)
 {
-    const char *typed, *code, *text;
-    bool known;
-};
-class SmdResistor : public testing::TestWithParam<ResistorCase>
-{};
-
-TEST_P(SmdResistor, decodes)
-{
-    const ResistorCase &c = GetParam();
-    const ResistorResult r = decodeResistor(u8(c.typed), shippedTables());
-    EXPECT_EQ(r.code, u8(c.code));
-    EXPECT_EQ(r.text, u8(c.text));
-    EXPECT_EQ(r.known, c.known);
+    const struct
+    {
+        const char *typed, *code, *text;
+        bool known;
+    } cases[] = {
+        {"22A", "22A", " 165 ohm\r\n1%-os ellenállás", true},
+        {"22a", "22A", " 165 ohm\r\n1%-os ellenállás", true},
+        {"01C", "01C", " 10 K-ohm\r\n1%-os ellenállás", true},
+        {"68X", "68X", " 49.9 ohm\r\n1%-os ellenállás", true},
+        {"01R", "01R", " 1 ohm\r\n1%-os ellenállás", true},
+        {"96F", "96F", " 97.6 M-ohm\r\n1%-os ellenállás", true},
+        {"01Y", "01Y", " 1 ohm\r\n1%-os ellenállás", true},
+        {"D18", "D18", " 510 K-ohm\r\n2 %-os ellenállás", true},
+        {"d24", "D24", " 910 K-ohm\r\n2 %-os ellenállás", true},
+        {"D25", "D25", " 100 K-ohm\r\n5 %-os ellenállás", true},
+        {"E31", "E31", " 1.8 M-ohm\r\n5 %-os ellenállás", true},
+        {"S48", "S48", " 91 ohm\r\n5 %-os ellenállás", true},
+        {"97A", "97A", "nem ismert!", false},
+        {"00A", "00A", "nem ismert!", false},
+        {"A49", "A49", "nem ismert!", false},
+        {"A00", "A00", "nem ismert!", false},
+        {"2A2", "2A2", "nem ismert!", false},
+        {"22Z", "22Z", "nem ismert!", false},
+        {"ő2A", "Ő2A", "nem ismert!", false},
+        {"22", "22", "3 karakter", false},
+        {"", "", "3 karakter", false},
+        {"22AB", "22AB", "Max 3 karakter!", false},
+    };
+    for (const auto &c : cases) {
+        const ResistorResult r = decodeResistor(u8(c.typed), shippedTables());
+        EXPECT_EQ(r.code, u8(c.code));
+        EXPECT_EQ(r.text, u8(c.text)) << c.typed;
+        EXPECT_EQ(r.known, c.known) << c.typed;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Codes, SmdResistor,
-    testing::Values(ResistorCase{"22A", "22A", " 165 ohm\r\n1%-os ellenállás", true},
-                    ResistorCase{"22a", "22A", " 165 ohm\r\n1%-os ellenállás", true},
-                    ResistorCase{"01C", "01C", " 10 K-ohm\r\n1%-os ellenállás", true},
-                    ResistorCase{"68X", "68X", " 49.9 ohm\r\n1%-os ellenállás", true},
-                    ResistorCase{"01R", "01R", " 1 ohm\r\n1%-os ellenállás", true},
-                    ResistorCase{"96F", "96F", " 97.6 M-ohm\r\n1%-os ellenállás", true},
-                    ResistorCase{"01Y", "01Y", " 1 ohm\r\n1%-os ellenállás", true},
-                    ResistorCase{"D18", "D18", " 510 K-ohm\r\n2 %-os ellenállás", true},
-                    ResistorCase{"d24", "D24", " 910 K-ohm\r\n2 %-os ellenállás", true},
-                    ResistorCase{"D25", "D25", " 100 K-ohm\r\n5 %-os ellenállás", true},
-                    ResistorCase{"E31", "E31", " 1.8 M-ohm\r\n5 %-os ellenállás", true},
-                    ResistorCase{"S48", "S48", " 91 ohm\r\n5 %-os ellenállás", true},
-                    ResistorCase{"97A", "97A", "nem ismert!", false},
-                    ResistorCase{"00A", "00A", "nem ismert!", false},
-                    ResistorCase{"A49", "A49", "nem ismert!", false},
-                    ResistorCase{"A00", "A00", "nem ismert!", false},
-                    ResistorCase{"2A2", "2A2", "nem ismert!", false},
-                    ResistorCase{"22Z", "22Z", "nem ismert!", false},
-                    ResistorCase{"ő2A", "Ő2A", "nem ismert!", false},
-                    ResistorCase{"22", "22", "3 karakter", false},
-                    ResistorCase{"", "", "3 karakter", false},
-                    ResistorCase{"22AB", "22AB", "Max 3 karakter!", false}));
 
 TEST(SmdResistorText, units_and_tables_short_of_records)
 {

@@ -134,6 +134,19 @@ void WindowTestEnv::watch()
     modal->close();
 }
 
+void screenshot(QWidget *w, const QString &name)
+{
+    if (!qEnvironmentVariableIsEmpty("KONDRIX_SCREENSHOTS"))
+        screenshot(w->grab(), name);
+}
+
+void screenshot(const QPixmap &picture, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("KONDRIX_SCREENSHOTS");
+    if (!dir.isEmpty() && QDir().mkpath(dir))
+        QVERIFY(picture.save(dir + QLatin1Char('/') + name + QStringLiteral(".png")));
+}
+
 int kondrixTestMain(int argc, char **argv, QObject *test)
 {
     pictures::usePngReader();   // as the program does

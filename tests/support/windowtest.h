@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QObject>
+#include <QPixmap>
 #include <QPointer>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -12,6 +13,9 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+
+// The Hungarian texts of the sources as they are written (UTF-8).
+inline QString u8(const char *s) { return QString::fromUtf8(s); }
 
 // Shared set-up of the window tests: offscreen platform, Hungarian locale, an
 // application directory in a temporary folder (a copy of data/), recorded
@@ -67,6 +71,11 @@ template<typename T = QWidget> T *part(const QWidget &w, const QString &name)
         qFatal("missing control %s", qPrintable(name));
     return c;
 }
+
+// Saves the window's (or the given) picture as name.png when
+// KONDRIX_SCREENSHOTS names a folder: the pictures of the manual.
+void screenshot(QWidget *w, const QString &name);
+void screenshot(const QPixmap &picture, const QString &name);
 
 // Fails the running test when the watchdog saw something.
 #define KONDRIX_VERIFY_NO_SURPRISES(env)                                                           \

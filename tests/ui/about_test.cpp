@@ -14,14 +14,6 @@ class AboutTest : public QObject
     Q_OBJECT
     WindowTestEnv env;
 
-    template<typename T> static T *child(QWidget &w, const char *name)
-    {
-        T *c = w.findChild<T *>(QLatin1String(name));
-        if (!c)
-            qFatal("missing control %s", name);
-        return c;
-    }
-
 private Q_SLOTS:
     void init() { env.playedSounds.clear(); env.openedUrls.clear(); }
     void cleanup() { KONDRIX_VERIFY_NO_SURPRISES(env); }
@@ -32,9 +24,9 @@ private Q_SLOTS:
         for (const char *n : {"Image1", "Image2", "Picture1", "Picture2", "Line1", "lblTitle",
                               "lblDescription", "lblDisclaimer", "Label1", "Label2", "cmdOK", "cmdSysInfo"})
             QVERIFY2(a.findChild<QWidget *>(QLatin1String(n)), n);
-        QCOMPARE(child<QLabel>(a, "lblVersion")->text(), QString::fromUtf8("Verzió: 1.5.0"));
-        QVERIFY(child<QTimer>(a, "Timer1")->isActive());
-        QVERIFY(child<QTimer>(a, "Timer2")->isActive());
+        QCOMPARE(part<QLabel>(a, "lblVersion")->text(), QString::fromUtf8("Verzió: 1.5.0"));
+        QVERIFY(part<QTimer>(a, "Timer1")->isActive());
+        QVERIFY(part<QTimer>(a, "Timer2")->isActive());
         QCOMPARE(env.playedSounds.size(), 1);
         QVERIFY(env.playedSounds.first().endsWith(QStringLiteral("/Wav/about1.wav")));
     }
@@ -42,7 +34,7 @@ private Q_SLOTS:
     void viewport_grows_for_24_ticks_then_stops()
     {
         About a;
-        auto *pic = child<QWidget>(a, "Picture1");
+        auto *pic = part<QWidget>(a, "Picture1");
         QCOMPARE(twips::width(pic), 1.f);
         QCOMPARE(twips::height(pic), 0.f);
         for (int i = 0; i < 23; ++i)
@@ -52,9 +44,9 @@ private Q_SLOTS:
         a.Timer2_Timer();   // the 24th step would give 840: cut to 825
         QCOMPARE(twips::width(pic), 1081.f);
         QCOMPARE(twips::height(pic), 825.f);
-        QVERIFY(child<QTimer>(a, "Timer2")->isActive());
+        QVERIFY(part<QTimer>(a, "Timer2")->isActive());
         a.Timer2_Timer();
-        QVERIFY(!child<QTimer>(a, "Timer2")->isActive());
+        QVERIFY(!part<QTimer>(a, "Timer2")->isActive());
         for (int i = 0; i < 5; ++i)
             a.Timer2_Timer();
         QCOMPARE(twips::width(pic), 1081.f);
@@ -64,7 +56,7 @@ private Q_SLOTS:
     void strip_steps_through_nine_frames()
     {
         About a;
-        auto *strip = child<QWidget>(a, "Image2");
+        auto *strip = part<QWidget>(a, "Image2");
         QCOMPARE(twips::left(strip), -10.f);
         for (int i = 1; i <= 8; ++i) {
             a.Timer1_Timer();
@@ -76,18 +68,29 @@ private Q_SLOTS:
         QCOMPARE(twips::left(strip), -1030.f);
     }
 
+    // OK and Escape alike.
+    void closing_stops_both_timers_before_the_closing_sound_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("OK") << false;
+        QTest::newRow("Escape") << true;
+    }
     void closing_stops_both_timers_before_the_closing_sound()
     {
+        QFETCH(bool, escape);
         About a;
         a.show();
-        auto *t1 = child<QTimer>(a, "Timer1");
-        auto *t2 = child<QTimer>(a, "Timer2");
+        auto *t1 = part<QTimer>(a, "Timer1");
+        auto *t2 = part<QTimer>(a, "Timer2");
         bool timersStoppedFirst = false;
         sound::setPlayer([&](const QString &path) {
             env.playedSounds.append(path);
             timersStoppedFirst = !t1->isActive() && !t2->isActive();
         });
-        QTest::mouseClick(child<QPushButton>(a, "cmdOK"), Qt::LeftButton);
+        if (escape)
+            QTest::keyClick(&a, Qt::Key_Escape);
+        else
+            QTest::mouseClick(part<QPushButton>(a, "cmdOK"), Qt::LeftButton);
         sound::setPlayer([this](const QString &p) { env.playedSounds.append(p); });
         QVERIFY(!a.isVisible());
         QCOMPARE(env.playedSounds.size(), 2);
@@ -95,25 +98,16 @@ private Q_SLOTS:
         QVERIFY(timersStoppedFirst);
     }
 
-    void escape_closes_like_ok()
-    {
-        About a;
-        a.show();
-        QTest::keyClick(&a, Qt::Key_Escape);
-        QVERIFY(!a.isVisible());
-        QVERIFY(!child<QTimer>(a, "Timer1")->isActive());
-    }
-
     void links_hand_addresses_to_the_desktop()
     {
         About a;
         a.show();
-        auto *web = child<ClickLabel>(a, "Label2");
+        auto *web = part<ClickLabel>(a, "Label2");
         QTest::mousePress(web, Qt::LeftButton);
         QCOMPARE(web->textColor(), QColor(255, 0, 0));
         QTest::mouseRelease(web, Qt::LeftButton);
         QCOMPARE(web->textColor(), QColor(0, 0, 255));
-        QTest::mouseClick(child<ClickLabel>(a, "Label1"), Qt::LeftButton);
+        QTest::mouseClick(part<ClickLabel>(a, "Label1"), Qt::LeftButton);
         QCOMPARE(env.openedUrls.size(), 2);
         QCOMPARE(env.openedUrls[0], QUrl(About::authorWebPage()));
         QCOMPARE(env.openedUrls[1], QUrl(QStringLiteral("mailto:") + About::authorEmail()));
@@ -149,7 +143,7 @@ private Q_SLOTS:
                 text = box->text();
             m->close();
         });
-        QTest::mouseClick(child<QPushButton>(a, "cmdSysInfo"), Qt::LeftButton);
+        QTest::mouseClick(part<QPushButton>(a, "cmdSysInfo"), Qt::LeftButton);
         qputenv("PATH", oldPath);
         QCOMPARE(text, QStringLiteral("System Information Is Unavailable At This Time"));
     }
@@ -171,20 +165,6 @@ private Q_SLOTS:
             sound::backend::setFile(QString());
         }
         sound::setPlayer([this](const QString &p) { env.playedSounds.append(p); });
-    }
-
-    void missing_sound_files_are_no_problem()
-    {
-        sound::setPlayer({});   // the real player
-        env.removeFile(QStringLiteral("Wav/about1.wav"));
-        env.removeFile(QStringLiteral("Wav/about2.wav"));
-        {
-            About a;
-            a.show();
-            a.accept();
-        }
-        sound::setPlayer([this](const QString &p) { env.playedSounds.append(p); });
-        env.resetAppDir();
     }
 };
 
