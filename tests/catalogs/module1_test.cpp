@@ -304,7 +304,7 @@ TEST(TransistorData, PackagesHavePicturesAndWholePinouts)
         {"BC547", "TO92-CBE"}, {"2N3904", "TO92-EBC"}, {"BD139", "SOT32-ECB"}, {"TIP31C", "TO220-BCE"},
         {"2N3055", "TO3-BEC"}, {"BC847", "SOT23-BEC"}, {"BC107", "TO18-EBC"}, {"2SC1815", "TO92-ECB"},
         {"2N7000", "TO92-SGD"}, {"BS170", "TO92-DGS"}, {"2N7002", "SOT23-GSD"}, {"IRFZ44N", "TO220-GDS"},
-        {"BF245A", "TO92-DSG"}, {"BF998", "SOT143-SDG2G1"}};
+        {"BF245A", "TO92-GSD"}, {"BF998", "SOT143-SDG2G1"}};
     for (const auto &[type, field] : known) {
         const std::vector<int> slots = find(t, u8(type));
         ASSERT_FALSE(slots.empty()) << type;
