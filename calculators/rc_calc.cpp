@@ -23,6 +23,17 @@ bool twoOfThree(double a, double b, double c)
     return given == 2;
 }
 
+// a · b · c = 1 / 2π (R·C·f, X·f·C): fills the one left at 0.
+void completeReciprocal(double &a, double &b, double &c)
+{
+    if (a == 0)
+        a = 1 / (kTwoPi * b * c);
+    else if (b == 0)
+        b = 1 / (kTwoPi * a * c);
+    else
+        c = 1 / (kTwoPi * a * b);
+}
+
 } // namespace
 
 RcResult rcFilter(double rOhms, double cFarads, double cutoffHz)
@@ -34,12 +45,7 @@ RcResult rcFilter(double rOhms, double cFarads, double cutoffHz)
     r.rOhms = rOhms;
     r.cFarads = cFarads;
     r.cutoffHz = cutoffHz;
-    if (rOhms == 0)
-        r.rOhms = 1 / (kTwoPi * cutoffHz * cFarads);
-    else if (cFarads == 0)
-        r.cFarads = 1 / (kTwoPi * cutoffHz * rOhms);
-    else
-        r.cutoffHz = 1 / (kTwoPi * rOhms * cFarads);
+    completeReciprocal(r.rOhms, r.cFarads, r.cutoffHz);
     r.tauS = r.rOhms * r.cFarads;
     if (!calc::positive(r.rOhms) || !calc::positive(r.cFarads) || !calc::positive(r.cutoffHz) || !calc::positive(r.tauS))
         return calc::failure(RcResult(), calc::Status::BadInput, calc::outOfRange());
@@ -55,12 +61,7 @@ ReactanceResult capacitive(double ohms, double frequencyHz, double farads)
     r.ohms = ohms;
     r.frequencyHz = frequencyHz;
     r.farads = farads;
-    if (ohms == 0)
-        r.ohms = 1 / (kTwoPi * frequencyHz * farads);
-    else if (frequencyHz == 0)
-        r.frequencyHz = 1 / (kTwoPi * ohms * farads);
-    else
-        r.farads = 1 / (kTwoPi * frequencyHz * ohms);
+    completeReciprocal(r.ohms, r.frequencyHz, r.farads);
     if (!calc::positive(r.ohms) || !calc::positive(r.frequencyHz) || !calc::positive(r.farads))
         return calc::failure(ReactanceResult(), calc::Status::BadInput, calc::outOfRange());
     return r;
