@@ -2,73 +2,49 @@
 #include "core/textfile.h"
 
 #include <QIODevice>
-#include <QStringDecoder>
 #include <QStringEncoder>
 
 namespace textfile {
 
 namespace {
 
-// Code page 1250 has one character per byte: its 256 characters, as the
-// system's converter reads them, are taken once, and decoding is a lookup
-// instead of opening a converter for every file (which costs more than
-// decoding a short one). No table when the converter is missing or does not
-// read byte for byte; each call then converts as before.
-struct Cp1250
-{
-    bool valid = false;
-    char16_t ch[256];
-    Cp1250()
-    {
-        QStringDecoder dec("windows-1250");
-        if (!dec.isValid())
-            return;
-        QByteArray all(256, Qt::Uninitialized);
-        for (int i = 0; i < 256; ++i)
-            all[i] = char(i);
-        const QString text = dec.decode(all);
-        if (text.size() != 256)
-            return;
-        for (int i = 0; i < 256; ++i)
-            ch[i] = text.at(i).unicode();
-        valid = true;
-    }
+// Code page 1250 as Windows reads it: ASCII below 0x80, and above it this
+// table; the five bytes it leaves undefined stand for the control character
+// of the same number, as the system's converter reads them too. Built in,
+// because opening that converter (ICU loads its tables) cost more at start
+// than reading the transformer's settings.
+constexpr char16_t kHigh[128] = {
+    0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021,   // 80
+    0x0088, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,   // 88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,   // 90
+    0x0098, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A,   // 98
+    0x00A0, 0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6, 0x00A7,   // A0
+    0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B,   // A8
+    0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7,   // B0
+    0x00B8, 0x0105, 0x015F, 0x00BB, 0x013D, 0x02DD, 0x013E, 0x017C,   // B8
+    0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7,   // C0
+    0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E,   // C8
+    0x0110, 0x0143, 0x0147, 0x00D3, 0x00D4, 0x0150, 0x00D6, 0x00D7,   // D0
+    0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF,   // D8
+    0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7,   // E0
+    0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F,   // E8
+    0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,   // F0
+    0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,   // F8
 };
-
-const Cp1250 &cp1250()
-{
-    static const Cp1250 table;
-    return table;
-}
-
 } // namespace
 
 qsizetype decodedRoom(qsizetype bytes)
 {
-    if (cp1250().valid)
-        return bytes;
-    const QStringDecoder dec("windows-1250");
-    return dec.isValid() ? dec.requiredSpace(bytes) : bytes;
+    return bytes;
 }
 
 qsizetype decodeInto(QByteArrayView bytes, char16_t *out)
 {
-    const Cp1250 &t = cp1250();
     const qsizetype n = bytes.size();
     const uchar *in = reinterpret_cast<const uchar *>(bytes.data());
-    if (t.valid) {
-        for (qsizetype i = 0; i < n; ++i)
-            out[i] = t.ch[in[i]];
-        return n;
-    }
-    QStringDecoder dec("windows-1250");
-    if (!dec.isValid()) {   // Latin-1 then
-        for (qsizetype i = 0; i < n; ++i)
-            out[i] = in[i];
-        return n;
-    }
-    QChar *o = reinterpret_cast<QChar *>(out);
-    return dec.appendToBuffer(o, bytes) - o;
+    for (qsizetype i = 0; i < n; ++i)
+        out[i] = in[i] < 0x80 ? char16_t(in[i]) : kHigh[in[i] - 0x80];
+    return n;
 }
 
 QString decode(const QByteArray &bytes)
