@@ -77,7 +77,9 @@ frm_head::frm_head(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frm_head"));
     setWindowTitle(QStringLiteral("Norvali software "));
-    setWindowIcon(pictures::pngIcon(kLogo));
+    // The program's icon, also on every dialog and on the tool windows' menu
+    // button.
+    QApplication::setWindowIcon(pictures::pngIcon(kLogo));
 
     m_mdi = new QMdiArea(this);
     m_mdi->setObjectName(QStringLiteral("MDIClient"));

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSemaphore>
+#include <QThreadPool>
 #include <cstdio>
 
 namespace {
@@ -32,6 +34,21 @@ struct Options {
         parser.addOption(version);
     }
 };
+
+// Qt fills large areas with the help of its global thread pool; started here,
+// its threads are ready before the first window is drawn rather than made in
+// the middle of it.
+void startDrawingThreads()
+{
+    QThreadPool *pool = QThreadPool::globalInstance();
+    const int n = pool->maxThreadCount();
+    QSemaphore started, go;
+    for (int i = 0; i < n; ++i)
+        pool->start([&] { started.release(); go.acquire(); });
+    started.acquire(n);
+    go.release(n);
+    pool->waitForDone(-1);
+}
 
 void print(FILE *stream, const QString &text)
 {
@@ -66,16 +83,27 @@ int main(int argc, char *argv[])
 
     // The toolbar's pictures and the font configuration (some seventy XML
     // files, the longest single step before the first window can show text)
-    // are read on another core while Qt starts.
+    // are read on another core while Qt starts. Once Qt is up, that core also
+    // lists the image plugins (Qt does it at the first picture it reads, in
+    // the middle of the first frame) and readies the drawing threads.
+    startahead::reserveHeap(2 << 20);
     pictures::expectPreload();
     startahead::run([] {
         pictures::preload(frm_head::startupPictures());
 #ifdef KONDRIX_HAVE_FONTCONFIG
         FcInit();
 #endif
+    }, [] {
+        pictures::listImagePlugins();
+        startDrawingThreads();
     });
     pictures::usePngReader();
     QApplication app(argc, argv);
+    // What the worker does last uses the application object: it ends first.
+    struct EndWorker {
+        ~EndWorker() { startahead::finish(); }
+    } endWorker;
+    startahead::applicationMade();
     applyProgramStyle();
     QApplication::setApplicationName(QStringLiteral("Kondrix"));
     QApplication::setApplicationVersion(version());
@@ -87,7 +115,6 @@ int main(int argc, char *argv[])
         const QString name = o.parser.unknownOptionNames().constFirst();
         print(stderr, QStringLiteral("Ismeretlen kapcsoló: %1%2 (kondrix --help)\n")
                           .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
-        startahead::await();
         return 2;
     }
 

@@ -38,6 +38,11 @@ void preload(const QStringList &paths);
 // image plugins first. Once, at start.
 void usePngReader();
 
+// Has Qt list its image plugins now, as its first reader of any picture does
+// (reading each plugin file's description); for a thread of its own once the
+// application object exists, which decides where plugins are looked for.
+void listImagePlugins();
+
 // Our own pictures in the resources are all PNG.
 QPixmap png(const QString &path);
 QIcon pngIcon(const QString &path);

@@ -3,30 +3,145 @@
 
 #include <QThread>
 
+#include <condition_variable>
+#include <mutex>
 #include <thread>
+#include <utility>
+
+#if defined(__linux__) && defined(__GLIBC__)
+#include <malloc.h>
+#include <sys/mman.h>
+#include <unistd.h>
+#define KONDRIX_WARM_HEAP 1
+#endif
 
 namespace startahead {
 namespace {
-std::thread &worker()
+struct Worker
 {
-    static std::thread t;
-    return t;
+    std::thread thread;
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool busy = false;
+    bool applicationMade = false;
+    bool ending = false;
+    char *heapFrom = nullptr;
+    char *heapTo = nullptr;
+
+    ~Worker() { end(); }
+
+    void end()
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            ending = true;
+        }
+        changed.notify_all();
+        if (thread.joinable())
+            thread.join();
+        std::lock_guard<std::mutex> lock(mutex);
+        ending = false;
+        busy = false;
+    }
+};
+
+Worker &worker()
+{
+    static Worker w;
+    return w;
 }
+
+#ifdef KONDRIX_WARM_HEAP
+// Changes no byte: the pages are made present and writable, then read once so
+// that a hypervisor's shadow tables learn them too. The main thread may be
+// writing them meanwhile; a read cannot disturb that, and the heap is never
+// given back (see reserveHeap).
+__attribute__((no_sanitize("address", "thread"))) void warm(char *from, char *to)
+{
+    const long page = sysconf(_SC_PAGESIZE);
+    if (page <= 0 || to <= from)
+        return;
+    const quintptr mask = quintptr(page) - 1;
+    from = reinterpret_cast<char *>((reinterpret_cast<quintptr>(from) + mask) & ~mask);
+    if (to <= from || madvise(from, size_t(to - from), 23 /* MADV_POPULATE_WRITE, Linux 5.14 */) != 0)
+        return;
+    for (const char *p = from; p < to; p += page)
+        (void)__atomic_load_n(p, __ATOMIC_RELAXED);
+}
+#endif
 } // namespace
 
-void run(std::function<void()> work)
+void reserveHeap(std::size_t bytes)
 {
-    await();
+#ifdef KONDRIX_WARM_HEAP
+    // Large blocks from the heap rather than mappings of their own, and the
+    // heap kept once grown, so that the warmed pages are the ones used.
+    if (mallopt(M_MMAP_THRESHOLD, int(bytes)) != 1 || mallopt(M_TRIM_THRESHOLD, int(4 * bytes)) != 1)
+        return;
+    char *from = static_cast<char *>(sbrk(0));
+    // volatile: the compiler would drop a block that is freed unused.
+    void *volatile block = malloc(bytes - bytes / 8);
+    free(block);
+    char *to = static_cast<char *>(sbrk(0));
+    if (from != reinterpret_cast<char *>(-1) && to != reinterpret_cast<char *>(-1) && to > from) {
+        worker().heapFrom = from;
+        worker().heapTo = to;
+    }
+#else
+    (void)bytes;
+#endif
+}
+
+void run(std::function<void()> work, std::function<void()> withApplication)
+{
+    Worker &w = worker();
+    w.end();
     // Qt takes the first thread that touches a QObject as its main thread;
     // before QApplication exists, that could be the worker (QFile).
     QThread::currentThread();
-    worker() = std::thread(std::move(work));
+    w.busy = true;
+    w.thread = std::thread([&w, work = std::move(work), then = std::move(withApplication)] {
+        work();
+        std::unique_lock<std::mutex> lock(w.mutex);
+        w.busy = false;
+        w.changed.notify_all();
+#ifdef KONDRIX_WARM_HEAP
+        char *from = std::exchange(w.heapFrom, nullptr);
+        char *to = std::exchange(w.heapTo, nullptr);
+        lock.unlock();
+        warm(from, to);
+        lock.lock();
+#endif
+        if (!then)
+            return;
+        w.changed.wait(lock, [&w] { return w.applicationMade || w.ending; });
+        if (w.ending)
+            return;
+        lock.unlock();
+        then();
+    });
+}
+
+void applicationMade()
+{
+    Worker &w = worker();
+    {
+        std::lock_guard<std::mutex> lock(w.mutex);
+        w.applicationMade = true;
+    }
+    w.changed.notify_all();
 }
 
 void await()
 {
-    if (worker().joinable())
-        worker().join();
+    Worker &w = worker();
+    std::unique_lock<std::mutex> lock(w.mutex);
+    w.changed.wait(lock, [&w] { return !w.busy; });
+}
+
+void finish()
+{
+    worker().end();
 }
 
 } // namespace startahead

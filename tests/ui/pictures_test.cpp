@@ -36,6 +36,18 @@ class PicturesTest : public QObject
     }
 
 private Q_SLOTS:
+    // First, before anything else here reads a picture: listing the plugins
+    // ahead, as the start does on its worker, loads none of them.
+    void listing_image_plugins_loads_none()
+    {
+        pictures::usePngReader();
+        pictures::listImagePlugins();
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        if (!maps.open(QIODevice::ReadOnly))
+            QSKIP("no /proc/self/maps");
+        QVERIFY(!maps.readAll().contains("/imageformats/"));
+    }
+
     // Every PNG layout Qt writes decodes to the same pixels as Qt's reader.
     void decodes_as_qt_does_data()
     {
@@ -93,6 +105,11 @@ private Q_SLOTS:
             QVERIFY(!icon.isNull());
             QCOMPARE(icon.pixmap(16).toImage(), plain->standardIcon(which).pixmap(16).toImage());
         }
+        // Once the program has its icon, a tool window's menu button shows it.
+        QApplication::setWindowIcon(pictures::pngIcon(QStringLiteral(":/icons/03.png")));
+        QCOMPARE(lazy.standardIcon(QStyle::SP_TitleBarMenuButton).pixmap(16).toImage(),
+                 QApplication::windowIcon().pixmap(16).toImage());
+        QApplication::setWindowIcon(QIcon());
     }
 };
 
