@@ -154,7 +154,7 @@ void BM_StartupAgainstBareWindow(benchmark::State &state)
     }
 }
 
-BENCHMARK(BM_StartupAgainstBareWindow)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(21);
+BENCHMARK(BM_StartupAgainstBareWindow)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(31);
 
 } // namespace
 
