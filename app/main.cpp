@@ -10,6 +10,7 @@
 #include <QSemaphore>
 #include <QThreadPool>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 QString version()
@@ -42,12 +43,22 @@ void startDrawingThreads()
 {
     QThreadPool *pool = QThreadPool::globalInstance();
     const int n = pool->maxThreadCount();
-    QSemaphore started, go;
+    // Each task waits until all have started, so that each has a thread of
+    // its own; the threads then stay for the pool's expiry time. (Waiting
+    // for the pool to be done would end them.)
+    QSemaphore started, go, done;
     for (int i = 0; i < n; ++i)
-        pool->start([&] { started.release(); go.acquire(); });
+        pool->start([&] {
+            started.release();
+            go.acquire();
+            done.release();
+        });
     started.acquire(n);
     go.release(n);
-    pool->waitForDone(-1);
+    done.acquire(n);
+    // The first local time Qt works out (a resource picture's date, as the
+    // style reads one) would otherwise read the time zone in the first frame.
+    tzset();
 }
 
 void print(FILE *stream, const QString &text)
