@@ -11,6 +11,7 @@
 #include <QThreadPool>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 
 namespace {
 QString version()
@@ -44,21 +45,20 @@ void startDrawingThreads()
     QThreadPool *pool = QThreadPool::globalInstance();
     const int n = pool->maxThreadCount();
     // Each task waits until all have started, so that each has a thread of
-    // its own; the threads then stay for the pool's expiry time. (Waiting
-    // for the pool to be done would end them.)
-    QSemaphore started, go, done;
+    // its own; the threads then stay for the pool's expiry time (waiting for
+    // the pool to be done would end them). Shared: a task may still be
+    // leaving release() when this function returns.
+    struct Gates {
+        QSemaphore started, go;
+    };
+    const auto gates = std::make_shared<Gates>();
     for (int i = 0; i < n; ++i)
-        pool->start([&] {
-            started.release();
-            go.acquire();
-            done.release();
+        pool->start([gates] {
+            gates->started.release();
+            gates->go.acquire();
         });
-    started.acquire(n);
-    go.release(n);
-    done.acquire(n);
-    // The first local time Qt works out (a resource picture's date, as the
-    // style reads one) would otherwise read the time zone in the first frame.
-    tzset();
+    gates->started.acquire(n);
+    gates->go.release(n);
 }
 
 void print(FILE *stream, const QString &text)
@@ -107,6 +107,9 @@ int main(int argc, char *argv[])
     }, [] {
         pictures::listImagePlugins();
         startDrawingThreads();
+        // The first local time Qt works out (the date of a picture the style
+        // reads) would otherwise read the time zone in the first frame.
+        tzset();
     });
     pictures::usePngReader();
     QApplication app(argc, argv);
