@@ -2,10 +2,7 @@
 #include "catalogs/dictionary.h"
 
 #include "catalogs/tableload.h"
-#include "core/appdir.h"
 #include "core/userdata.h"
-
-#include <QFile>
 
 #include <QCollator>
 #include <QCollatorSortKey>
@@ -137,13 +134,9 @@ QString Dictionary_FileName()
 
 QString Dictionary_LoadReport::message() const
 {
-    QStringList lines = ownProblems;
-    if (!ok)
-        lines.prepend(entries == 0 ? QString::fromUtf8("A szótár adatfájl (műszaki.txt) hiányzik vagy nem olvasható, "
-                                                       "a lista üres.")
-                                   : QString::fromUtf8("A szótár adatfájl (műszaki.txt) hiányzik vagy nem olvasható, "
-                                                       "csak a saját szavak látszanak."));
-    return lines.join(QLatin1Char('\n'));
+    return userdata::loadMessage(ok, entries > 0, ownProblems,
+                                 QString::fromUtf8("A szótár adatfájl (műszaki.txt) hiányzik vagy nem olvasható, "),
+                                 QString::fromUtf8("csak a saját szavak látszanak."));
 }
 
 Dictionary_LoadReport Load_Dictionary_Data(QIODevice &device, Dictionary_Table *table)
@@ -156,9 +149,7 @@ Dictionary_LoadReport Load_Dictionary_Data(Dictionary_Table *table)
 {
     Dictionary_LoadReport report;
     QString shipped, own;
-    QFile f(appdir::file(Dictionary_FileName()));
-    report.ok = textfile::readAll(f, &shipped);
-    userdata::read(Dictionary_FileName(), &own, &report.ownProblems);
+    report.ok = userdata::readWithOwn(Dictionary_FileName(), &shipped, &own, &report.ownProblems);
     table->read(shipped, own);
     report.entries = table->size();
     return report;

@@ -2,10 +2,7 @@
 #include "catalogs/diodetable.h"
 
 #include "catalogs/tableload.h"
-#include "core/appdir.h"
 #include "core/userdata.h"
-
-#include <QFile>
 
 
 const Diode_Record &Diode_Table::record(int slot) const
@@ -52,13 +49,9 @@ QString Diode_FileName()
 
 QString Diode_LoadReport::message() const
 {
-    QStringList lines = ownProblems;
-    if (!ok)
-        lines.prepend(records == 0 ? QString::fromUtf8("A dióda adatfájl (dioda.ini) hiányzik vagy nem olvasható, "
-                                                       "a lista üres.")
-                                   : QString::fromUtf8("A dióda adatfájl (dioda.ini) hiányzik vagy nem olvasható, "
-                                                       "csak a saját diódák látszanak."));
-    return lines.join(QLatin1Char('\n'));
+    return userdata::loadMessage(ok, records > 0, ownProblems,
+                                 QString::fromUtf8("A dióda adatfájl (dioda.ini) hiányzik vagy nem olvasható, "),
+                                 QString::fromUtf8("csak a saját diódák látszanak."));
 }
 
 Diode_LoadReport Load_Diode_Data(QIODevice &device, Diode_Table *table)
@@ -71,9 +64,7 @@ Diode_LoadReport Load_Diode_Data(Diode_Table *table)
 {
     Diode_LoadReport report;
     QString shipped, own;
-    QFile f(appdir::file(Diode_FileName()));
-    report.ok = textfile::readAll(f, &shipped);
-    userdata::read(Diode_FileName(), &own, &report.ownProblems);
+    report.ok = userdata::readWithOwn(Diode_FileName(), &shipped, &own, &report.ownProblems);
     table->read(shipped, own);
     report.records = table->size();
     return report;

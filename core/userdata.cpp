@@ -62,6 +62,23 @@ bool read(const QString &relative, QString *text, QStringList *problems)
     return true;
 }
 
+bool readWithOwn(const QString &relative, QString *shipped, QString *own, QStringList *problems)
+{
+    QFile f(appdir::file(relative));
+    const bool ok = textfile::readAll(f, shipped);
+    read(relative, own, problems);
+    return ok;
+}
+
+QString loadMessage(bool shippedRead, bool anyRecords, const QStringList &ownProblems, const QString &missing,
+                    const QString &onlyOwn)
+{
+    QStringList lines = ownProblems;
+    if (!shippedRead)
+        lines.prepend(missing + (anyRecords ? onlyOwn : QString::fromUtf8("a lista üres.")));
+    return lines.join(QLatin1Char('\n'));
+}
+
 QString marker()
 {
     return QString::fromUtf8("(saját)");

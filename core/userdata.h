@@ -27,6 +27,17 @@ bool present(const QString &relative);
 // naming it in problems when it is there but cannot be read.
 bool read(const QString &relative, QString *text, QStringList *problems);
 
+// A catalog's shipped file and the user's copy of it. False when the shipped
+// one cannot be read (shipped is then empty); the user's copy as read().
+bool readWithOwn(const QString &relative, QString *shipped, QString *own, QStringList *problems);
+
+// The red message after reading a catalog: the lines about the user's copy,
+// and before them, when the shipped file could not be read, `missing`
+// followed by "a lista üres." or, when the user's records still show,
+// `onlyOwn`.
+QString loadMessage(bool shippedRead, bool anyRecords, const QStringList &ownProblems, const QString &missing,
+                    const QString &onlyOwn);
+
 // How the windows mark a user's record after its description: "(saját)".
 QString marker();
 // text followed by the marker.
