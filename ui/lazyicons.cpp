@@ -66,12 +66,12 @@ private:
 QIcon LazyIconStyle::standardIcon(StandardPixmap icon, const QStyleOption *option,
                                   const QWidget *widget) const
 {
-    // A plain option (direction, palette) keeps; a richer one describes the
-    // moment of asking, and such an icon is made now.
     // A tool window's menu button shows the program's icon, as it does once
     // the window is given one; the style's own would be read from a file.
     if (icon == SP_TitleBarMenuButton && !QApplication::windowIcon().isNull())
         return QApplication::windowIcon();
+    // A plain option (direction, palette) keeps; a richer one describes the
+    // moment of asking, and such an icon is made now.
     if (option && option->type != QStyleOption::SO_Default)
         return QProxyStyle::standardIcon(icon, option, widget);
     return QIcon(new LazyStandardIcon(baseStyle(), icon, option));

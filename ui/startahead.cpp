@@ -4,6 +4,7 @@
 #include <QThread>
 
 #include <condition_variable>
+#include <limits>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -52,10 +53,12 @@ Worker &worker()
 }
 
 #ifdef KONDRIX_WARM_HEAP
+int trimThreshold = 0;   // the one to have once the heap is warm
+
 // Changes no byte: the pages are made present and writable, then read once so
 // that a hypervisor's shadow tables learn them too. The main thread may be
-// writing them meanwhile; a read cannot disturb that, and the heap is never
-// given back (see reserveHeap).
+// writing them meanwhile; a read cannot disturb that, and the heap is not
+// given back before the warming is done (see reserveHeap).
 __attribute__((no_sanitize("address", "thread"))) void warm(char *from, char *to)
 {
     const long page = sysconf(_SC_PAGESIZE);
@@ -74,10 +77,13 @@ __attribute__((no_sanitize("address", "thread"))) void warm(char *from, char *to
 void reserveHeap(std::size_t bytes)
 {
 #ifdef KONDRIX_WARM_HEAP
-    // Large blocks from the heap rather than mappings of their own, and the
-    // heap kept once grown, so that the warmed pages are the ones used.
-    if (mallopt(M_MMAP_THRESHOLD, int(bytes)) != 1 || mallopt(M_TRIM_THRESHOLD, int(4 * bytes)) != 1)
+    // Large blocks from the heap rather than mappings of their own, so that
+    // the warmed pages are the ones used; and no heap given back while the
+    // worker reads it (it restores the trim threshold when done).
+    if (bytes == 0 || bytes > (1u << 28) || mallopt(M_MMAP_THRESHOLD, int(bytes)) != 1
+        || mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max()) != 1)
         return;
+    trimThreshold = int(4 * bytes);
     char *from = static_cast<char *>(sbrk(0));
     // volatile: the compiler would drop a block that is freed unused.
     void *volatile block = malloc(bytes - bytes / 8);
@@ -86,6 +92,8 @@ void reserveHeap(std::size_t bytes)
     if (from != reinterpret_cast<char *>(-1) && to != reinterpret_cast<char *>(-1) && to > from) {
         worker().heapFrom = from;
         worker().heapTo = to;
+    } else {
+        mallopt(M_TRIM_THRESHOLD, trimThreshold);
     }
 #else
     (void)bytes;
@@ -110,6 +118,8 @@ void run(std::function<void()> work, std::function<void()> withApplication)
         char *to = std::exchange(w.heapTo, nullptr);
         lock.unlock();
         warm(from, to);
+        if (from)
+            mallopt(M_TRIM_THRESHOLD, trimThreshold);
         lock.lock();
 #endif
         if (!then)
