@@ -64,15 +64,6 @@ QIcon imageList1(int n)
 const QString kLogo = QStringLiteral(":/icons/kondrix.png");
 } // namespace
 
-QStringList frm_head::startupPictures()
-{
-    QStringList paths{kLogo};
-    for (const tooltable::Tool &t : tooltable::tools())
-        if (t.launcher == tooltable::Launcher::Toolbar)
-            paths << iconPath(t.icon);
-    return paths;
-}
-
 frm_head::frm_head(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frm_head"));

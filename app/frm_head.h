@@ -20,8 +20,6 @@ class frm_head : public QMainWindow, public ToolHost
 public:
     explicit frm_head(QWidget *parent = nullptr);
     ~frm_head() override;
-    // The pictures the window shows from its first frame.
-    static QStringList startupPictures();
 
     // Opens windowName fresh as a child window; nullptr when no such window
     // is registered.

@@ -92,15 +92,13 @@ int main(int argc, char *argv[])
         }
     }
 
-    // The toolbar's pictures and the font configuration (some seventy XML
-    // files, the longest single step before the first window can show text)
-    // are read on another core while Qt starts. Once Qt is up, that core also
-    // lists the image plugins (Qt does it at the first picture it reads, in
-    // the middle of the first frame) and readies the drawing threads.
+    // The font configuration (some seventy XML files, the longest single step
+    // before the first window can show text) is read on another core while Qt
+    // starts. Once Qt is up, that core also lists the image plugins (Qt does
+    // it at the first picture it reads, in the middle of the first frame) and
+    // readies the drawing threads.
     startahead::reserveHeap(2 << 20);
-    pictures::expectPreload();
     startahead::run([] {
-        pictures::preload(frm_head::startupPictures());
 #ifdef KONDRIX_HAVE_FONTCONFIG
         FcInit();
 #endif

@@ -2,34 +2,17 @@
 #include "ui/pictures.h"
 
 #include <QFile>
-#include <QHash>
 #include <QIcon>
 #include <QImageReader>
+#include <QResource>
 
 #include <png.h>
 
-#include <condition_variable>
-#include <mutex>
+#include <cstring>
 
 namespace pictures {
 
 namespace {
-// Pictures decoded ahead on another thread. A reader waits while a preload
-// it was told of is still running.
-struct Preloaded
-{
-    std::mutex mutex;
-    std::condition_variable done;
-    bool pending = false;
-    QHash<QString, QImage> images;
-};
-
-Preloaded &preloaded()
-{
-    static Preloaded p;
-    return p;
-}
-
 QImage decodeFile(const QString &path)
 {
     QFile file(path);
@@ -67,37 +50,35 @@ QImage decodePng(const QByteArray &data)
     return image;
 }
 
-void expectPreload()
+QImage fromRaw(const uchar *data, qint64 size)
 {
-    Preloaded &p = preloaded();
-    const std::lock_guard<std::mutex> lock(p.mutex);
-    p.pending = true;
-}
-
-void preload(const QStringList &paths)
-{
-    QHash<QString, QImage> images;
-    for (const QString &path : paths)
-        images.insert(path, decodeFile(path));
-    Preloaded &p = preloaded();
-    {
-        const std::lock_guard<std::mutex> lock(p.mutex);
-        p.images.insert(images);
-        p.pending = false;
-    }
-    p.done.notify_all();
+    quint32 head[4];
+    if (!data || size < qint64(sizeof head))
+        return {};
+    std::memcpy(head, data, sizeof head);
+    const quint32 width = head[2], height = head[3];
+    if (head[0] != 0x5052584bu || head[1] != 0x01020304u || width == 0 || height == 0 || width > 4096
+        || height > 4096 || size != qint64(sizeof head) + qint64(width) * height * 4)
+        return {};
+    QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return {};
+    // Copied row by row: the resource's bytes need not be word-aligned.
+    for (quint32 y = 0; y < height; ++y)
+        std::memcpy(image.scanLine(int(y)), data + sizeof head + y * width * 4, width * 4);
+    return image;
 }
 
 QImage read(const QString &path, const QByteArray &format)
 {
     if (format == "png") {
-        Preloaded &p = preloaded();
-        {
-            std::unique_lock<std::mutex> lock(p.mutex);
-            p.done.wait(lock, [&p] { return !p.pending; });
-            const auto hit = p.images.constFind(path);
-            if (hit != p.images.cend())
-                return *hit;
+        if (path.startsWith(QLatin1String(":/")) && path.endsWith(QLatin1String(".png"))) {
+            const QResource raw(path.chopped(4) + QLatin1String(".argb"));
+            if (raw.isValid() && raw.compressionAlgorithm() == QResource::NoCompression) {
+                const QImage image = fromRaw(raw.data(), raw.size());
+                if (!image.isNull())
+                    return image;
+            }
         }
         return decodeFile(path);
     }

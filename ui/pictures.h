@@ -28,11 +28,10 @@ QByteArray formatOf(const QString &path);
 // the data is not a whole PNG.
 QImage decodePng(const QByteArray &data);
 
-// Decodes these PNG files now, so that reading them later costs nothing; for
-// a thread of its own at start. Announced first with expectPreload(), so that
-// a window reading a picture meanwhile waits for it.
-void expectPreload();
-void preload(const QStringList &paths);
+// Pixels written at build time by tools/rawpicture.cpp; a null image unless
+// the bytes are whole and of this machine's byte order. Resource pictures
+// "x.png" are read from such an "x.argb" beside them when there is one.
+QImage fromRaw(const uchar *data, qint64 size);
 
 // Makes Qt read PNG files, its own pictures included, without loading its
 // image plugins first. Once, at start.

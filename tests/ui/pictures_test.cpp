@@ -4,6 +4,8 @@
 #include "ui/pictures.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QResource>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QStyleFactory>
@@ -82,16 +84,37 @@ private Q_SLOTS:
             QVERIFY(pictures::decodePng(bad).isNull());
     }
 
-    void preloaded_pictures_are_the_files()
+    // The pixels written at build time are the PNGs as Qt reads them, and
+    // they are what reading the PNG gives.
+    void ready_pixels_are_the_pngs()
     {
-        const QString path = QStringLiteral(":/icons/02.png");
-        pictures::expectPreload();
-        pictures::preload({path});
-        QCOMPARE(pictures::read(path, "png"), pictures::decodePng([&] {
-                     QFile f(path);
-                     f.open(QIODevice::ReadOnly);
-                     return f.readAll();
-                 }()));
+        const QStringList raws = QDir(QStringLiteral(":/icons")).entryList({QStringLiteral("*.argb")});
+        QVERIFY(raws.size() >= 18);
+        for (const QString &raw : raws) {
+            const QString png = QStringLiteral(":/icons/") + raw.chopped(5) + QStringLiteral(".png");
+            const QResource r(QStringLiteral(":/icons/") + raw);
+            const QImage ready = pictures::fromRaw(r.data(), r.size());
+            QVERIFY2(!ready.isNull(), qPrintable(raw));
+            QCOMPARE(ready, QImage(png, "png").convertToFormat(QImage::Format_ARGB32_Premultiplied));
+            QCOMPARE(pictures::read(png, "png"), ready);
+        }
+    }
+
+    void damaged_ready_pixels_give_a_null_picture()
+    {
+        const auto make = [](quint32 magic, quint32 order, quint32 w, quint32 h, int pixelBytes) {
+            const quint32 head[4] = {magic, order, w, h};
+            return QByteArray(reinterpret_cast<const char *>(head), sizeof head) + QByteArray(pixelBytes, '\x7f');
+        };
+        const quint32 magic = 0x5052584bu, order = 0x01020304u;
+        QVERIFY(!pictures::fromRaw(reinterpret_cast<const uchar *>(make(magic, order, 2, 3, 24).constData()), 40)
+                     .isNull());
+        for (const QByteArray &bad : {QByteArray(), make(magic, order, 2, 3, 24).left(15),
+                                      make(magic + 1, order, 2, 3, 24), make(magic, 0x04030201u, 2, 3, 24),
+                                      make(magic, order, 2, 3, 23), make(magic, order, 2, 3, 25),
+                                      make(magic, order, 0, 3, 0), make(magic, order, 4097, 1, 4097 * 4),
+                                      make(magic, order, 0x40000000u, 4, 0)})
+            QVERIFY(pictures::fromRaw(reinterpret_cast<const uchar *>(bad.constData()), bad.size()).isNull());
     }
 
     // Qt's own icons, fetched late, look as the style draws them at once.
