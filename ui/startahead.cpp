@@ -11,9 +11,12 @@
 
 #if defined(__linux__) && defined(__GLIBC__)
 #include <malloc.h>
+#include <pthread.h>
+#include <sched.h>
 #include <sys/mman.h>
 #include <unistd.h>
 #define KONDRIX_WARM_HEAP 1
+#define KONDRIX_PLACE_WORKER 1
 #endif
 
 namespace startahead {
@@ -28,6 +31,10 @@ struct Worker
     bool ending = false;
     char *heapFrom = nullptr;
     char *heapTo = nullptr;
+#ifdef KONDRIX_PLACE_WORKER
+    cpu_set_t cores;   // the caller's, which the worker gets back once running
+    bool moved = false;
+#endif
 
     ~Worker() { end(); }
 
@@ -50,6 +57,35 @@ Worker &worker()
 {
     static Worker w;
     return w;
+}
+
+#ifdef KONDRIX_PLACE_WORKER
+// Linux may queue a new thread on its creator's core, where it waits for the
+// creator's time slice to end (4 ms on a two-core machine here) while the
+// other core idles. Moved before it first runs, it starts at once; it then
+// takes back every core the caller may use (workerRuns), so that nothing it
+// starts inherits the narrower set. With the worker mutex held.
+void startElsewhere(Worker &w)
+{
+    if (sched_getaffinity(0, sizeof w.cores, &w.cores) != 0 || CPU_COUNT(&w.cores) < 2)
+        return;
+    const int here = sched_getcpu();
+    if (here < 0 || here >= CPU_SETSIZE || !CPU_ISSET(here, &w.cores))
+        return;
+    cpu_set_t others = w.cores;
+    CPU_CLR(here, &others);
+    w.moved = pthread_setaffinity_np(w.thread.native_handle(), sizeof others, &others) == 0;
+}
+#endif
+
+// First thing on the worker.
+void workerRuns([[maybe_unused]] Worker &w)
+{
+#ifdef KONDRIX_PLACE_WORKER
+    std::lock_guard<std::mutex> lock(w.mutex);
+    if (std::exchange(w.moved, false))
+        pthread_setaffinity_np(pthread_self(), sizeof w.cores, &w.cores);
+#endif
 }
 
 #ifdef KONDRIX_WARM_HEAP
@@ -108,7 +144,10 @@ void run(std::function<void()> work, std::function<void()> withApplication)
     // before QApplication exists, that could be the worker (QFile).
     QThread::currentThread();
     w.busy = true;
+    // Held until the worker is placed; it takes the lock before anything else.
+    std::unique_lock<std::mutex> placing(w.mutex);
     w.thread = std::thread([&w, work = std::move(work), then = std::move(withApplication)] {
+        workerRuns(w);
         work();
         std::unique_lock<std::mutex> lock(w.mutex);
         w.busy = false;
@@ -130,6 +169,9 @@ void run(std::function<void()> work, std::function<void()> withApplication)
         lock.unlock();
         then();
     });
+#ifdef KONDRIX_PLACE_WORKER
+    startElsewhere(w);
+#endif
 }
 
 void applicationMade()

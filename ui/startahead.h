@@ -5,7 +5,7 @@
 #include <functional>
 
 // Work the start can do on another core while Qt starts (reading the font
-// configuration, decoding the first pictures). The main thread only.
+// configuration). The main thread only.
 namespace startahead {
 
 // Grows the heap by `bytes` at once, so that what the first window allocates
