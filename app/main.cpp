@@ -74,8 +74,9 @@ void print(FILE *stream, const QString &text)
 int main(int argc, char *argv[])
 {
     // Help and version need no display: they answer on a text console too,
-    // before the window system is touched.
-    {
+    // before the window system is touched. (A plain start has nothing to
+    // parse.)
+    if (argc > 1) {
         Options o;
         QStringList raw;
         for (int i = 0; i < argc; ++i)
@@ -122,8 +123,9 @@ int main(int argc, char *argv[])
     // Ties the windows to the installed menu entry and its icon (Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("hu.kondrix.Kondrix"));
 
-    Options o;
-    if (!o.parser.parse(QApplication::arguments()) && !o.parser.unknownOptionNames().isEmpty()) {
+    // What Qt took from the command line is gone; anything left is unknown.
+    if (Options o; QApplication::arguments().size() > 1 && !o.parser.parse(QApplication::arguments())
+                   && !o.parser.unknownOptionNames().isEmpty()) {
         const QString name = o.parser.unknownOptionNames().constFirst();
         print(stderr, QStringLiteral("Ismeretlen kapcsoló: %1%2 (kondrix --help)\n")
                           .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));

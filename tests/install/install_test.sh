@@ -68,6 +68,10 @@ for exe in kondrix kondrix-cli; do
 done
 help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/kondrix" --help) || fail "kondrix --help"
 grep -q -- "--version" <<<"$help" && grep -q -- "--help" <<<"$help" || fail "kondrix --help printed: $help"
+# Qt takes its own options; an unknown one is named, not ignored.
+rc=0
+err=$(XDG_RUNTIME_DIR="$tmp" "$prefix/bin/kondrix" -platform offscreen --bogus 2>&1 >/dev/null) || rc=$?
+[ $rc -eq 2 ] && grep -q "Ismeretlen kapcsoló: --bogus" <<<"$err" || fail "kondrix --bogus: $err"
 
 # Started through the link, the program reads its settings from share/kondrix.
 mkdir -p "$tmp/home" "$tmp/run"
