@@ -88,16 +88,18 @@ private Q_SLOTS:
     // they are what reading the PNG gives.
     void ready_pixels_are_the_pngs()
     {
-        const QStringList raws = QDir(QStringLiteral(":/icons")).entryList({QStringLiteral("*.argb")});
-        QVERIFY(raws.size() >= 18);
-        for (const QString &raw : raws) {
-            const QString png = QStringLiteral(":/icons/") + raw.chopped(5) + QStringLiteral(".png");
-            const QResource r(QStringLiteral(":/icons/") + raw);
-            const QImage ready = pictures::fromRaw(r.data(), r.size());
-            QVERIFY2(!ready.isNull(), qPrintable(raw));
-            QCOMPARE(ready, QImage(png, "png").convertToFormat(QImage::Format_ARGB32_Premultiplied));
-            QCOMPARE(pictures::read(png, "png"), ready);
-        }
+        int count = 0;
+        for (const QString &dir : {QStringLiteral(":/icons/"), QStringLiteral(":/calculators/")})
+            for (const QString &raw : QDir(dir).entryList({QStringLiteral("*.argb")})) {
+                const QString png = dir + raw.chopped(5) + QStringLiteral(".png");
+                const QResource r(dir + raw);
+                const QImage ready = pictures::fromRaw(r.data(), r.size());
+                QVERIFY2(!ready.isNull(), qPrintable(raw));
+                QCOMPARE(ready, QImage(png, "png").convertToFormat(QImage::Format_ARGB32_Premultiplied));
+                QCOMPARE(pictures::read(png, "png"), ready);
+                ++count;
+            }
+        QCOMPARE(count, 19);   // the toolbar's, the logo and the transformer window's
     }
 
     void damaged_ready_pixels_give_a_null_picture()
