@@ -49,11 +49,14 @@ int toPixels(double tw)
 
 void place(QWidget *w, double l, double t, double wd, double h)
 {
-    w->setProperty(kLeft, float(l));
-    w->setProperty(kTop, float(t));
-    w->setProperty(kWidth, float(wd));
-    w->setProperty(kHeight, float(h));
-    apply(w);
+    const float f[4] = {float(l), float(t), float(wd), float(h)};
+    w->setProperty(kLeft, f[0]);
+    w->setProperty(kTop, f[1]);
+    w->setProperty(kWidth, f[2]);
+    w->setProperty(kHeight, f[3]);
+    // What apply() would read back, without looking the four names up again
+    // (the windows place some hundred controls each as they are built).
+    w->setGeometry(toPixels(f[0]), toPixels(f[1]), toPixels(f[2]), toPixels(f[3]));
 }
 
 void move(QWidget *w, double l, double t)
