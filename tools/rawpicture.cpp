@@ -3,11 +3,12 @@
 // so that the start decodes no PNG. Qt reads the picture; its reader is the
 // one the program falls back on.
 //   kondrix-rawpicture in.png out.argb
+#include "ui/pictures.h"
+
 #include <QFile>
 #include <QImage>
 
 #include <cstdio>
-#include <cstring>
 
 int main(int argc, char **argv)
 {
@@ -21,10 +22,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "kondrix-rawpicture: cannot read %s\n", argv[1]);
         return 1;
     }
-    // Magic, byte-order mark, width, height, then the rows without padding,
-    // all in this machine's byte order; a reader of another order sees the
-    // mark wrong and reads the PNG instead.
-    const quint32 head[4] = {0x5052584bu /* "KXRP" read as a word */, 0x01020304u, quint32(image.width()),
+    // A reader of another byte order sees the mark wrong and reads the PNG.
+    const quint32 head[4] = {pictures::kRawMagic, pictures::kRawByteOrder, quint32(image.width()),
                              quint32(image.height())};
     QByteArray out(reinterpret_cast<const char *>(head), sizeof head);
     for (int y = 0; y < image.height(); ++y)

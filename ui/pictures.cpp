@@ -57,7 +57,7 @@ QImage fromRaw(const uchar *data, qint64 size)
         return {};
     std::memcpy(head, data, sizeof head);
     const quint32 width = head[2], height = head[3];
-    if (head[0] != 0x5052584bu || head[1] != 0x01020304u || width == 0 || height == 0 || width > 4096
+    if (head[0] != kRawMagic || head[1] != kRawByteOrder || width == 0 || height == 0 || width > 4096
         || height > 4096 || size != qint64(sizeof head) + qint64(width) * height * 4)
         return {};
     QImage image(int(width), int(height), QImage::Format_ARGB32_Premultiplied);

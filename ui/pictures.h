@@ -31,6 +31,10 @@ QImage decodePng(const QByteArray &data);
 // Pixels written at build time by tools/rawpicture.cpp; a null image unless
 // the bytes are whole and of this machine's byte order. Resource pictures
 // "x.png" are read from such an "x.argb" beside them when there is one.
+// Layout: these two words, width, height, then the premultiplied ARGB rows
+// without padding, all in the writer's byte order.
+inline constexpr quint32 kRawMagic = 0x5052584bu;   // "KXRP" read as a word
+inline constexpr quint32 kRawByteOrder = 0x01020304u;
 QImage fromRaw(const uchar *data, qint64 size);
 
 // Makes Qt read PNG files, its own pictures included, without loading its

@@ -108,7 +108,7 @@ private Q_SLOTS:
             const quint32 head[4] = {magic, order, w, h};
             return QByteArray(reinterpret_cast<const char *>(head), sizeof head) + QByteArray(pixelBytes, '\x7f');
         };
-        const quint32 magic = 0x5052584bu, order = 0x01020304u;
+        const quint32 magic = pictures::kRawMagic, order = pictures::kRawByteOrder;
         QVERIFY(!pictures::fromRaw(reinterpret_cast<const uchar *>(make(magic, order, 2, 3, 24).constData()), 40)
                      .isNull());
         for (const QByteArray &bad : {QByteArray(), make(magic, order, 2, 3, 24).left(15),
